@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Conversion between the game's Shift-JIS (code page 932) text and UTF-8, used
+// only at the boundaries: the UI, the file system and our content sources.
+// Both raise TGameError on a byte sequence that has no counterpart.
+std::string SjisToUtf8(std::string_view sjis);
+std::string Utf8ToSjis(std::string_view utf8);
+
+// The game's text from a UTF-8 literal in our source: Sjis("ファイル").
+inline std::string Sjis(std::string_view utf8) { return Utf8ToSjis(utf8); }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+
+// Makes a fresh folder the current folder for the life of the object, so
+// tests can use the game's relative file names; restores and removes it after.
+class TTempFolder {
+public:
+    TTempFolder();
+    ~TTempFolder();
+    TTempFolder(const TTempFolder&) = delete;
+    TTempFolder& operator=(const TTempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path; }
+
+private:
+    std::filesystem::path previous;
+    std::filesystem::path path;
+};

@@ -1,0 +1,87 @@
+#include "platform/GameError.h"
+#include "platform/SjisText.h"
+#include "support/TempFolder.h"
+#include "world/DataFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
+    return TDataReader("Data/Test", std::move(bytes));
+}
+
+std::string ErrorOf(auto call) {
+    try {
+        call();
+    } catch (const TGameError& e) {
+        return e.what();
+    }
+    return {};
+}
+
+TEST(DataFile, StringsCutAtNulAndConsumeTheirLength) {
+    auto r = ReaderOf({0, 4, 'A', 'B', 0, 'C', 0, 0, 0, 0, 2, 0, 0, 0, 'x', 'y'});
+    EXPECT_EQ(r.ReadShortString("s"), "");
+    EXPECT_EQ(r.Position(), 1u);
+    EXPECT_EQ(r.ReadShortString("s"), "AB");
+    EXPECT_EQ(r.Position(), 6u);
+    EXPECT_EQ(r.ReadLongString("l"), "");
+    EXPECT_EQ(r.Position(), 10u);
+    EXPECT_EQ(r.ReadLongString("l"), "xy");
+    EXPECT_TRUE(r.AtEnd());
+}
+
+TEST(DataFile, NumbersAreLittleEndian) {
+    auto r = ReaderOf({0x34, 0x12, 0xfe, 0xff, 0x78, 0x56, 0x34, 0x12});
+    EXPECT_EQ(r.ReadU16("a"), 0x1234);
+    EXPECT_EQ(r.ReadI16("b"), -2);
+    EXPECT_EQ(r.ReadI32("c"), 0x12345678);
+}
+
+#pragma pack(push, 1)
+struct TPair {
+    std::uint8_t a;
+    std::uint16_t b;
+};
+#pragma pack(pop)
+static_assert(sizeof(TPair) == 3);
+
+TEST(DataFile, PackedRecordsRoundTripThroughTheWriter) {
+    TDataWriter w;
+    w.WriteU8(2);
+    w.WriteRecords(std::vector<TPair>{{1, 0x0203}, {4, 0x0506}});
+    w.WriteShortString(Sjis("ソ"));
+    w.WriteLongString(Sjis("表示"));
+    auto r = ReaderOf(w.Bytes());
+    const auto pairs = r.ReadRecords<TPair>(r.ReadU8("count"), "pairs");
+    ASSERT_EQ(pairs.size(), 2u);
+    EXPECT_EQ(pairs[1].b, 0x0506);
+    EXPECT_EQ(r.ReadShortString("s"), Sjis("ソ"));
+    EXPECT_EQ(r.ReadLongString("l"), Sjis("表示"));
+    EXPECT_TRUE(r.AtEnd());
+}
+
+TEST(DataFile, ReadingPastTheEndNamesTheFile) {
+    const auto shortEnd = ErrorOf([] { ReaderOf({1, 2}).ReadI32("count"); });
+    EXPECT_NE(shortEnd.find("Data/Test"), std::string::npos);
+    EXPECT_NE(shortEnd.find("count"), std::string::npos);
+    EXPECT_NE(ErrorOf([] { ReaderOf({5, 'a'}).ReadShortString("name"); }), "");
+    EXPECT_NE(ErrorOf([] { ReaderOf({0xff, 0xff, 0xff, 0x7f}).ReadLongString("text"); }), "");
+    EXPECT_NE(ErrorOf([] { ReaderOf({0xff, 0xff, 0xff, 0xff}).ReadLongString("text"); }), "");
+    // A huge count fails before anything is allocated.
+    EXPECT_NE(ErrorOf([] { ReaderOf({1, 2, 3}).ReadRecords<TPair>(1u << 30, "pairs"); }), "");
+}
+
+TEST(DataFile, WriterRefusesStringsTooLongForTheirLength) {
+    TDataWriter w;
+    EXPECT_THROW(w.WriteShortString(std::string(256, 'a')), TGameError);
+}
+
+TEST(DataFile, MissingPlanFileMessage) {
+    TTempFolder folder;
+    EXPECT_EQ(ErrorOf([] { RequireDataFileExists("Data/WallObje"); }),
+              Sjis("ファイルが見つかりません Data/WallObje"));
+}
+
+} // namespace

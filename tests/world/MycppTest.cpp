@@ -1,0 +1,26 @@
+#include "world/Mycpp.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Mycpp, StrReplaceAll) {
+    EXPECT_EQ(StrReplaceAll("a_b_c", "_", "-"), "a-b-c");
+    EXPECT_EQ(StrReplaceAll("abc", "_", "-"), "abc");
+    EXPECT_THROW(StrReplaceAll("a_b", "_", "__"), std::invalid_argument);
+}
+
+TEST(Mycpp, ReplaceToCRLFMakesAStringList) {
+    std::string text = "x_y";
+    ReplaceToCRLF(text, "_");
+    EXPECT_EQ(text, "x\r\ny");
+    EXPECT_EQ(SplitLines(text), (std::vector<std::string>{"x", "y"}));
+}
+
+TEST(Mycpp, CenterOnScreenSitsAboveTheMiddle) {
+    const auto place = CenterOnScreen(1024, 768, 400, 300);
+    EXPECT_EQ(place.left, 312);
+    EXPECT_EQ(place.top, 156);
+}
+
+} // namespace
