@@ -1,8 +1,8 @@
 #include "world/DataFile.h"
 
 #include "platform/GameError.h"
-#include "platform/SjisText.h"
 #include "platform/GameFiles.h"
+#include "platform/SjisText.h"
 
 #include <algorithm>
 #include <bit>
@@ -17,12 +17,27 @@ TDataReader TDataReader::FromFile(std::string_view sjisName) {
 TDataReader::TDataReader(std::string sjisName, std::vector<std::uint8_t> content)
     : fileName(std::move(sjisName)), bytes(std::move(content)) {}
 
-void TDataReader::Fail(const std::string& sjisProblem) const {
-    throw TGameError(Sjis("データファイルが壊れています ") + fileName + ": " + sjisProblem + " (" +
-                     std::to_string(position) + Sjis("バイト目)"));
+std::string TDataReader::Where() const {
+    return Sjis("データファイルが壊れています ") + fileName + ": " +
+           (context.empty() ? std::string() : context + " ");
 }
 
-void TDataReader::ReadBytes(void* target, size_t size, const char* what) {
+void TDataReader::Fail(const std::string& sjisProblem) const {
+    throw TGameError(Where() + sjisProblem + " (" + std::to_string(position) + Sjis("バイト目)"));
+}
+
+void TDataReader::FailContent(const std::string& sjisProblem) const {
+    throw TGameError(Where() + sjisProblem);
+}
+
+void TDataReader::RequireEnd() const {
+    if (!AtEnd()) {
+        Fail(Sjis("ファイルの終わりに余分なデータが ") + std::to_string(Remaining()) +
+             Sjis(" バイトあります"));
+    }
+}
+
+void TDataReader::ReadBytes(void* target, size_t size, std::string_view what) {
     if (size > Remaining()) {
         Fail(std::string(what) + Sjis(" の途中でファイルが終わっています"));
     }
@@ -30,39 +45,49 @@ void TDataReader::ReadBytes(void* target, size_t size, const char* what) {
     position += size;
 }
 
-void TDataReader::RequireRecords(size_t count, size_t minimumRecordSize, const char* what) const {
+void TDataReader::RequireRecords(size_t count, size_t minimumRecordSize,
+                                 std::string_view what) const {
     if (minimumRecordSize > 0 && count > Remaining() / minimumRecordSize) {
-        Fail(std::string(what) + Sjis(" の個数 ") + std::to_string(count) + Sjis(" がファイルの残りを超えています"));
+        Fail(std::string(what) + Sjis(" の個数 ") + std::to_string(count) +
+             Sjis(" がファイルの残りを超えています"));
     }
 }
 
-std::uint8_t TDataReader::ReadU8(const char* what) {
+std::uint8_t TDataReader::ReadU8(std::string_view what) {
     std::uint8_t value = 0;
     ReadBytes(&value, 1, what);
     return value;
 }
 
-std::uint16_t TDataReader::ReadU16(const char* what) {
+std::uint16_t TDataReader::ReadU16(std::string_view what) {
     std::uint16_t value = 0;
     ReadBytes(&value, 2, what);
     return value;
 }
 
-std::int16_t TDataReader::ReadI16(const char* what) {
+std::int16_t TDataReader::ReadI16(std::string_view what) {
     return static_cast<std::int16_t>(ReadU16(what));
 }
 
-std::uint32_t TDataReader::ReadU32(const char* what) {
+std::uint32_t TDataReader::ReadU32(std::string_view what) {
     std::uint32_t value = 0;
     ReadBytes(&value, 4, what);
     return value;
 }
 
-std::int32_t TDataReader::ReadI32(const char* what) {
+std::int32_t TDataReader::ReadI32(std::string_view what) {
     return static_cast<std::int32_t>(ReadU32(what));
 }
 
-float TDataReader::ReadF32(const char* what) {
+size_t TDataReader::ReadCountI32(std::string_view what) {
+    const std::int32_t count = ReadI32(what);
+    if (count < 0) {
+        Fail(std::string(what) + Sjis(" が負です"));
+    }
+    return static_cast<size_t>(count);
+}
+
+float TDataReader::ReadF32(std::string_view what) {
     return std::bit_cast<float>(ReadU32(what));
 }
 
@@ -76,14 +101,14 @@ std::string CutAtNul(const std::vector<char>& raw) {
 
 } // namespace
 
-std::string TDataReader::ReadShortString(const char* what) {
+std::string TDataReader::ReadShortString(std::string_view what) {
     const size_t length = ReadU8(what);
     std::vector<char> raw(length);
     ReadBytes(raw.data(), length, what);
     return CutAtNul(raw);
 }
 
-std::string TDataReader::ReadLongString(const char* what) {
+std::string TDataReader::ReadLongString(std::string_view what) {
     const std::int32_t length = ReadI32(what);
     if (length < 0) {
         Fail(std::string(what) + Sjis(" の長さが負です"));
@@ -96,11 +121,17 @@ std::string TDataReader::ReadLongString(const char* what) {
     return CutAtNul(raw);
 }
 
-void TDataWriter::WriteU16(std::uint16_t value) { WriteBytes(&value, 2); }
+void TDataWriter::WriteU16(std::uint16_t value) {
+    WriteBytes(&value, 2);
+}
 
-void TDataWriter::WriteU32(std::uint32_t value) { WriteBytes(&value, 4); }
+void TDataWriter::WriteU32(std::uint32_t value) {
+    WriteBytes(&value, 4);
+}
 
-void TDataWriter::WriteF32(float value) { WriteU32(std::bit_cast<std::uint32_t>(value)); }
+void TDataWriter::WriteF32(float value) {
+    WriteU32(std::bit_cast<std::uint32_t>(value));
+}
 
 void TDataWriter::WriteShortString(const std::string& text) {
     if (text.size() > 255) {
@@ -118,12 +149,40 @@ void TDataWriter::WriteLongString(const std::string& text) {
     WriteBytes(text.data(), text.size());
 }
 
+namespace {
+
+void RequireCountFits(size_t count, size_t maximum, std::string_view what) {
+    if (count > maximum) {
+        throw TGameError(std::string(what) + Sjis(" の個数 ") + std::to_string(count) +
+                         Sjis(" が多すぎます (") + std::to_string(maximum) + Sjis("まで)"));
+    }
+}
+
+} // namespace
+
+void TDataWriter::WriteCountU8(size_t count, std::string_view what) {
+    RequireCountFits(count, UINT8_MAX, what);
+    WriteU8(static_cast<std::uint8_t>(count));
+}
+
+void TDataWriter::WriteCountU16(size_t count, std::string_view what) {
+    RequireCountFits(count, UINT16_MAX, what);
+    WriteU16(static_cast<std::uint16_t>(count));
+}
+
+void TDataWriter::WriteCountI32(size_t count, std::string_view what) {
+    RequireCountFits(count, INT32_MAX, what);
+    WriteI32(static_cast<std::int32_t>(count));
+}
+
 void TDataWriter::WriteBytes(const void* source, size_t size) {
     const auto* begin = static_cast<const std::uint8_t*>(source);
     bytes.insert(bytes.end(), begin, begin + size);
 }
 
-void TDataWriter::SaveTo(std::string_view sjisName) const { WriteWholeGameFile(sjisName, bytes); }
+void TDataWriter::SaveTo(std::string_view sjisName) const {
+    WriteWholeGameFile(sjisName, bytes);
+}
 
 void RequireDataFileExists(std::string_view sjisName) {
     if (!GameFileExists(sjisName)) {

@@ -17,19 +17,21 @@ public:
     static TDataReader FromFile(std::string_view sjisName);
     TDataReader(std::string sjisName, std::vector<std::uint8_t> bytes);
 
-    std::uint8_t ReadU8(const char* what);
-    std::uint16_t ReadU16(const char* what);
-    std::int16_t ReadI16(const char* what);
-    std::int32_t ReadI32(const char* what);
-    std::uint32_t ReadU32(const char* what);
-    float ReadF32(const char* what);
-    std::string ReadShortString(const char* what);
-    std::string ReadLongString(const char* what);
-    void ReadBytes(void* target, size_t size, const char* what);
+    std::uint8_t ReadU8(std::string_view what);
+    std::uint16_t ReadU16(std::string_view what);
+    std::int16_t ReadI16(std::string_view what);
+    std::int32_t ReadI32(std::string_view what);
+    std::uint32_t ReadU32(std::string_view what);
+    float ReadF32(std::string_view what);
+    std::string ReadShortString(std::string_view what);
+    std::string ReadLongString(std::string_view what);
+    // An i32 count; a negative one is refused.
+    size_t ReadCountI32(std::string_view what);
+    void ReadBytes(void* target, size_t size, std::string_view what);
 
     // `count` packed records of T, read in one piece. The count is checked
     // against the bytes left before anything is allocated.
-    template <typename T> std::vector<T> ReadRecords(size_t count, const char* what) {
+    template <typename T> std::vector<T> ReadRecords(size_t count, std::string_view what) {
         static_assert(std::is_trivially_copyable_v<T>);
         RequireRecords(count, sizeof(T), what);
         std::vector<T> records(count);
@@ -41,16 +43,27 @@ public:
 
     // Raises unless at least count records of the given minimum size can
     // still follow; guards vectors of variable-size records.
-    void RequireRecords(size_t count, size_t minimumRecordSize, const char* what) const;
+    void RequireRecords(size_t count, size_t minimumRecordSize, std::string_view what) const;
+    // Raises when bytes follow the last record: the counts did not cover them.
+    void RequireEnd() const;
+
+    // Names the record being read ("ステージ 2 フロア 1") in every later error.
+    void SetContext(std::string sjisContext) { context = std::move(sjisContext); }
 
     size_t Position() const { return position; }
     size_t Remaining() const { return bytes.size() - position; }
     bool AtEnd() const { return position == bytes.size(); }
     const std::string& FileName() const { return fileName; }
     [[noreturn]] void Fail(const std::string& sjisProblem) const;
+    // For a record that was read whole but cannot be what it claims; names the
+    // file and the context, not a byte position.
+    [[noreturn]] void FailContent(const std::string& sjisProblem) const;
 
 private:
+    std::string Where() const;
+
     std::string fileName;
+    std::string context;
     std::vector<std::uint8_t> bytes;
     size_t position = 0;
 };
@@ -68,6 +81,10 @@ public:
     void WriteShortString(const std::string& text);
     void WriteLongString(const std::string& text);
     void WriteBytes(const void* source, size_t size);
+    // Counts in their field widths; raise TGameError when the count does not fit.
+    void WriteCountU8(size_t count, std::string_view what);
+    void WriteCountU16(size_t count, std::string_view what);
+    void WriteCountI32(size_t count, std::string_view what);
 
     template <typename T> void WriteRecords(const std::vector<T>& records) {
         static_assert(std::is_trivially_copyable_v<T>);

@@ -1,7 +1,8 @@
+#include "world/DataFile.h"
+
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
 #include "support/TempFolder.h"
-#include "world/DataFile.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,35 @@ TEST(DataFile, ReadingPastTheEndNamesTheFile) {
 TEST(DataFile, WriterRefusesStringsTooLongForTheirLength) {
     TDataWriter w;
     EXPECT_THROW(w.WriteShortString(std::string(256, 'a')), TGameError);
+}
+
+TEST(DataFile, WriterRefusesCountsTooLargeForTheirWidth) {
+    TDataWriter w;
+    w.WriteCountU8(255, "a");
+    w.WriteCountU16(65535, "b");
+    w.WriteCountI32(7, "c");
+    EXPECT_EQ(w.Bytes(), (std::vector<std::uint8_t>{255, 255, 255, 7, 0, 0, 0}));
+    EXPECT_NE(ErrorOf([&] { w.WriteCountU8(256, "floors"); }).find("floors"), std::string::npos);
+    EXPECT_THROW(w.WriteCountU16(65536, "b"), TGameError);
+    EXPECT_THROW(w.WriteCountI32(size_t{1} << 31, "c"), TGameError);
+    EXPECT_EQ(w.Bytes().size(), 7u);
+}
+
+TEST(DataFile, NegativeI32CountsAreRefused) {
+    auto r = ReaderOf({3, 0, 0, 0, 0xff, 0xff, 0xff, 0xff});
+    EXPECT_EQ(r.ReadCountI32("plans"), 3u);
+    EXPECT_NE(ErrorOf([&] { r.ReadCountI32("plans"); }).find("plans"), std::string::npos);
+}
+
+TEST(DataFile, ErrorsNameTheContextAndTrailingBytesAreRefused) {
+    auto r = ReaderOf({1, 2});
+    r.SetContext("stage 2");
+    r.ReadU8("a");
+    EXPECT_NE(ErrorOf([&] { r.RequireEnd(); }).find("Data/Test: stage 2 "), std::string::npos);
+    EXPECT_EQ(ErrorOf([&] { r.FailContent("bad link"); }),
+              Sjis("データファイルが壊れています ") + "Data/Test: stage 2 bad link");
+    r.ReadU8("b");
+    EXPECT_NO_THROW(r.RequireEnd());
 }
 
 TEST(DataFile, MissingPlanFileMessage) {
