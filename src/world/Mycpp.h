@@ -11,7 +11,8 @@ std::string StrReplaceAll(const std::string& text, const std::string& find,
 // Replaces every occurrence of `find` by CR LF, in place.
 void ReplaceToCRLF(std::string& text, const std::string& find);
 
-// The items of a text whose lines end in CR LF (or LF), as a string list holds them.
+// The items of a text as a string list holds them: CR LF, a lone CR or a lone
+// LF ends a line; empty lines between breaks are kept, a final break adds none.
 std::vector<std::string> SplitLines(const std::string& text);
 
 struct TScreenPlace {

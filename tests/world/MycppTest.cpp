@@ -17,6 +17,16 @@ TEST(Mycpp, ReplaceToCRLFMakesAStringList) {
     EXPECT_EQ(SplitLines(text), (std::vector<std::string>{"x", "y"}));
 }
 
+TEST(Mycpp, SplitLinesAtEveryKindOfBreak) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(SplitLines("a\rb\nc\r\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\n\r\nb\n\nc"), (Lines{"a", "", "b", "", "c"}));
+    EXPECT_EQ(SplitLines("a\r\n"), (Lines{"a"}));
+    EXPECT_EQ(SplitLines("a\n\r"), (Lines{"a", ""}));
+    EXPECT_EQ(SplitLines("\n"), (Lines{""}));
+    EXPECT_TRUE(SplitLines("").empty());
+}
+
 TEST(Mycpp, CenterOnScreenSitsAboveTheMiddle) {
     const auto place = CenterOnScreen(1024, 768, 400, 300);
     EXPECT_EQ(place.left, 312);
