@@ -8,7 +8,7 @@ namespace {
 constexpr std::uint8_t ClockwiseRing[8] = {DW_North, DW_NorthEast, DW_East, DW_SouthEast,
                                            DW_South, DW_SouthWest, DW_West, DW_NorthWest};
 constexpr int ClockwiseIndex[9] = {0, 2, 4, 6, 1, 3, 5, 7, -1};
-constexpr TGridStep GridSteps[8] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0},
+constexpr TGridStep GridSteps[8] = {{0, -1}, {1, 0}, {0, 1},  {-1, 0},
                                     {1, -1}, {1, 1}, {-1, 1}, {-1, -1}};
 
 } // namespace

@@ -31,10 +31,18 @@ std::uint8_t RightWay(std::uint8_t way);
 std::uint8_t LeftWay(std::uint8_t way);
 int ClockwiseIndexOfWay(std::uint8_t way);
 
-inline bool IsOrthogonalWay(std::uint8_t way) { return way <= 3; }
-inline bool IsDiagonalWay(std::uint8_t way) { return way >= 4 && way <= 7; }
+inline bool IsOrthogonalWay(std::uint8_t way) {
+    return way <= 3;
+}
+inline bool IsDiagonalWay(std::uint8_t way) {
+    return way >= 4 && way <= 7;
+}
 
 // A block is 2.0 world units square; block (x, y) is centred at (2x, 0, -2y).
 constexpr float BlockSize = 2.0f;
-inline float WorldXOfBlock(int x) { return BlockSize * static_cast<float>(x); }
-inline float WorldZOfBlock(int y) { return -BlockSize * static_cast<float>(y); }
+inline float WorldXOfBlock(int x) {
+    return BlockSize * static_cast<float>(x);
+}
+inline float WorldZOfBlock(int y) {
+    return -BlockSize * static_cast<float>(y);
+}

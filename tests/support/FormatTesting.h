@@ -1,0 +1,40 @@
+#pragma once
+
+#include "world/DataFile.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The message of the TGameError the call raises, or "" when it raises none.
+std::string GameErrorOf(const std::function<void()>& call);
+
+// Little-endian bytes of a hand-made data file, to pin a layout down.
+class TBytes {
+public:
+    TBytes& U8(std::uint8_t value);
+    TBytes& U16(std::uint16_t value);
+    TBytes& I32(std::int32_t value);
+    TBytes& Text(std::string_view text);
+    TBytes& Repeat(std::uint8_t value, size_t count);
+    const std::vector<std::uint8_t>& Bytes() const { return bytes; }
+
+private:
+    std::vector<std::uint8_t> bytes;
+};
+
+// The bytes a writer function produces for a value.
+template <typename TValue>
+std::vector<std::uint8_t> BytesOf(void (*write)(TDataWriter&, const TValue&), const TValue& value) {
+    TDataWriter writer;
+    write(writer, value);
+    return writer.Bytes();
+}
+
+// Reads every proper prefix of `bytes` as file `fileName`, and the bytes with
+// one byte too many, and expects each read to raise a TGameError naming the
+// file; a crash or any other exception fails the test.
+void ExpectEveryPrefixRefused(const std::vector<std::uint8_t>& bytes, const std::string& fileName,
+                              const std::function<void(TDataReader&)>& read);
