@@ -1,0 +1,72 @@
+#pragma once
+
+#include "world/DataFile.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline constexpr char ItemDataFileName[] = "Data/ItemData";
+inline constexpr char EQDataFileName[] = "Data/EQData";
+
+// Fixed name field of the property records: Shift-JIS text ended by a NUL
+// inside the field, so at most 43 bytes of text.
+inline constexpr size_t PropNameSize = 44;
+
+#pragma pack(push, 1)
+
+// Property of one key or tool item; only the name is used.
+struct TItemProp {
+    char name[PropNameSize]{};
+
+    bool operator==(const TItemProp&) const = default;
+};
+
+// Property of one piece of equipment.
+struct TEquipItemProp {
+    char name[PropNameSize]{};
+    std::int32_t id = 0;
+    std::uint8_t type = 0; // 1 sword, 2, 3: the three equipment places
+    std::uint8_t padding1 = 0;
+    std::int16_t attack = 0;
+    std::int16_t defence = 0;
+    std::uint8_t requiredLevel = 0;
+    std::uint8_t padding2 = 0;
+
+    bool operator==(const TEquipItemProp&) const = default;
+};
+
+#pragma pack(pop)
+
+static_assert(sizeof(TItemProp) == 44);
+static_assert(sizeof(TEquipItemProp) == 56);
+
+// The text of a name field, up to its NUL.
+std::string PropName(const char (&name)[PropNameSize]);
+// Stores the text with its NUL and clears the rest of the field; raises
+// TGameError when the text does not fit.
+void SetPropName(char (&name)[PropNameSize], const std::string& sjisText);
+
+// The key table and the tool table; key or tool number n is entry n - 1.
+struct TItemData {
+    std::vector<TItemProp> keys;
+    std::vector<TItemProp> tools;
+
+    bool operator==(const TItemData&) const = default;
+};
+
+// Two u8 counts, then the key records and the tool records; nothing after.
+TItemData ReadItemData(TDataReader& reader);
+void WriteItemData(TDataWriter& writer, const TItemData& items);
+TItemData LoadItemData(std::string_view sjisName = ItemDataFileName);
+
+// The equipment in file order, which is by type: all of type 1, then 2, then 3.
+// The file stores three u8 counts, one per type, then the records; every
+// record's type must be the type of its place in the file.
+std::vector<TEquipItemProp> ReadEQData(TDataReader& reader);
+// Raises TGameError when the records are not in type order or a type is not 1 to 3.
+void WriteEQData(TDataWriter& writer, const std::vector<TEquipItemProp>& equipment);
+std::vector<TEquipItemProp> LoadEQData(std::string_view sjisName = EQDataFileName);
+
+// The first equipment with that id, or null.
+const TEquipItemProp* FindEquipment(const std::vector<TEquipItemProp>& equipment, std::int32_t id);

@@ -1,0 +1,173 @@
+#include "actors/Itemdata.h"
+
+#include "platform/GameError.h"
+#include "platform/GameFiles.h"
+#include "platform/SjisText.h"
+#include "support/DataFileTesting.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TItemProp Prop(const std::string& name) {
+    TItemProp prop;
+    SetPropName(prop.name, name);
+    return prop;
+}
+
+TEquipItemProp Equip(const std::string& name, std::int32_t id, std::uint8_t type,
+                     std::int16_t attack = 0, std::int16_t defence = 0, std::uint8_t level = 0) {
+    TEquipItemProp prop;
+    SetPropName(prop.name, name);
+    prop.id = id;
+    prop.type = type;
+    prop.attack = attack;
+    prop.defence = defence;
+    prop.requiredLevel = level;
+    return prop;
+}
+
+TItemData SampleItems() {
+    TItemData items{{Prop(Sjis("赤い鍵")), Prop(Sjis("青い鍵"))}, {Prop("Lamp")}};
+    // Bytes after the NUL carry nothing but are kept as they stand.
+    items.tools[0].name[40] = 'z';
+    return items;
+}
+
+std::vector<TEquipItemProp> SampleEquipment() {
+    return {Equip(Sjis("銅の剣"), 10, 1, 5, 0, 1), Equip("Long sword", 11, 1, 9, 1, 4),
+            Equip("Shield", 20, 2, 0, 6), Equip("Ring", 30, 3, -1, 2, 9)};
+}
+
+template <typename T> std::vector<std::uint8_t> BytesOf(const T& data) {
+    TDataWriter writer;
+    if constexpr (std::is_same_v<T, TItemData>) {
+        WriteItemData(writer, data);
+    } else {
+        WriteEQData(writer, data);
+    }
+    return writer.Bytes();
+}
+
+TEST(Itemdata, NamesEndAtTheirNulAndFitTheField) {
+    TItemProp prop;
+    const std::string longest(PropNameSize - 1, 'x');
+    SetPropName(prop.name, longest);
+    EXPECT_EQ(PropName(prop.name), longest);
+    SetPropName(prop.name, "ab");
+    EXPECT_EQ(PropName(prop.name), "ab");
+    EXPECT_EQ(prop.name[3], '\0') << "a shorter name clears what stood there";
+    EXPECT_THROW(SetPropName(prop.name, std::string(PropNameSize, 'x')), TGameError);
+    EXPECT_THROW(SetPropName(prop.name, std::string("a\0b", 3)), TGameError);
+}
+
+TEST(Itemdata, ReadsTheStoredLayout) {
+    std::vector<std::uint8_t> bytes{1, 0};
+    bytes.resize(2 + PropNameSize);
+    bytes[2] = 'K';
+    auto reader = TestReader(bytes);
+    const auto items = ReadItemData(reader);
+    ASSERT_EQ(items.keys.size(), 1u);
+    EXPECT_EQ(PropName(items.keys[0].name), "K");
+    EXPECT_TRUE(items.tools.empty());
+
+    std::vector<std::uint8_t> equip{0, 1, 0};
+    equip.resize(3 + 56);
+    std::uint8_t* record = equip.data() + 3;
+    record[0] = 'S';
+    record[44] = 0x34; // id 0x1234
+    record[45] = 0x12;
+    record[48] = 2;    // type
+    record[50] = 0xfe; // attack -2
+    record[51] = 0xff;
+    record[52] = 7;  // defence
+    record[54] = 12; // required level
+    auto equipReader = TestReader(equip);
+    const auto read = ReadEQData(equipReader);
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0], Equip("S", 0x1234, 2, -2, 7, 12));
+}
+
+TEST(Itemdata, RoundTripIsByteIdentical) {
+    const auto itemBytes = BytesOf(SampleItems());
+    auto itemReader = TestReader(itemBytes);
+    const auto items = ReadItemData(itemReader);
+    EXPECT_EQ(items, SampleItems());
+    EXPECT_EQ(BytesOf(items), itemBytes);
+    EXPECT_EQ(itemBytes.size(), 2 + 3 * PropNameSize);
+
+    const auto equipBytes = BytesOf(SampleEquipment());
+    EXPECT_EQ(std::vector<std::uint8_t>(equipBytes.begin(), equipBytes.begin() + 3),
+              (std::vector<std::uint8_t>{2, 1, 1}));
+    auto equipReader = TestReader(equipBytes);
+    const auto equipment = ReadEQData(equipReader);
+    EXPECT_EQ(equipment, SampleEquipment());
+    EXPECT_EQ(BytesOf(equipment), equipBytes);
+}
+
+TEST(Itemdata, TheFirstEquipmentWithAnIdWins) {
+    auto equipment = SampleEquipment();
+    equipment.push_back(Equip("Other ring", 10, 3));
+    ASSERT_NE(FindEquipment(equipment, 10), nullptr);
+    EXPECT_EQ(PropName(FindEquipment(equipment, 10)->name), Sjis("銅の剣"));
+    EXPECT_EQ(FindEquipment(equipment, 99), nullptr);
+}
+
+TEST(Itemdata, EquipmentTypesMustMatchTheirPlaceInTheFile) {
+    // The counts say one sword and one of type 2, but the records disagree.
+    auto bytes = BytesOf(std::vector{Equip("A", 1, 1), Equip("B", 2, 2)});
+    bytes[0] = 0;
+    bytes[1] = 2;
+    auto swapped = TestReader(bytes);
+    EXPECT_NE(ErrorOf([&] { ReadEQData(swapped); }).find(TestFileName), std::string::npos);
+
+    for (const auto& badOrder : {std::vector{Equip("A", 1, 2), Equip("B", 2, 1)},
+                                 std::vector{Equip("C", 3, 0)}, std::vector{Equip("D", 4, 4)}}) {
+        TDataWriter writer;
+        EXPECT_THROW(WriteEQData(writer, badOrder), TGameError);
+    }
+}
+
+TEST(Itemdata, NamesWithoutTheirNulAreRefused) {
+    auto items = SampleItems();
+    std::fill(std::begin(items.keys[1].name), std::end(items.keys[1].name), 'x');
+    TDataWriter writer;
+    EXPECT_THROW(WriteItemData(writer, items), TGameError);
+
+    auto bytes = BytesOf(SampleItems());
+    std::fill(bytes.begin() + 2 + PropNameSize, bytes.begin() + 2 + 2 * PropNameSize, 'x');
+    auto reader = TestReader(bytes);
+    EXPECT_NE(ErrorOf([&] { ReadItemData(reader); }).find("key 2"), std::string::npos);
+}
+
+TEST(Itemdata, BadFilesAreRefusedNamingTheFile) {
+    ExpectEveryPrefixRefused(BytesOf(SampleItems()),
+                             [](TDataReader& reader) { ReadItemData(reader); });
+    ExpectEveryPrefixRefused(BytesOf(SampleEquipment()),
+                             [](TDataReader& reader) { ReadEQData(reader); });
+
+    auto itemBytes = BytesOf(SampleItems());
+    itemBytes.push_back(0);
+    auto items = TestReader(itemBytes);
+    EXPECT_NE(ErrorOf([&] { ReadItemData(items); }), "") << "bytes after the tools";
+    auto equipBytes = BytesOf(SampleEquipment());
+    equipBytes.push_back(0);
+    auto equipment = TestReader(equipBytes);
+    EXPECT_NE(ErrorOf([&] { ReadEQData(equipment); }), "") << "bytes after the equipment";
+}
+
+TEST(Itemdata, LoadsFromTheDataFolder) {
+    TTempFolder folder;
+    CreateGameFolder("Data");
+    TDataWriter items;
+    WriteItemData(items, SampleItems());
+    items.SaveTo(ItemDataFileName);
+    TDataWriter equipment;
+    WriteEQData(equipment, SampleEquipment());
+    equipment.SaveTo(EQDataFileName);
+    EXPECT_EQ(LoadItemData(), SampleItems());
+    EXPECT_EQ(LoadEQData(), SampleEquipment());
+}
+
+} // namespace
