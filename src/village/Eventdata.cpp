@@ -1,0 +1,76 @@
+#include "village/Eventdata.h"
+
+#include "platform/GameError.h"
+#include "platform/SjisText.h"
+
+namespace {
+
+// Needed count, placement count, empty script.
+constexpr size_t SmallestEvent = 4 + 4 + 4;
+
+bool NeededCountFits(std::int32_t needed) {
+    return needed >= 0 && needed <= MaxEventConditions;
+}
+
+std::string NeededCountProblem(std::int32_t needed) {
+    return Sjis("イベントの必要条件数 ") + std::to_string(needed) + Sjis(" が 0 から ") +
+           std::to_string(MaxEventConditions) + Sjis(" の外です");
+}
+
+// The game starts in stage 0, so record 0 must exist.
+std::string NoEventProblem() {
+    return Sjis("イベントが 1 つもありません");
+}
+
+} // namespace
+
+TEvent ReadEvent(TDataReader& reader) {
+    TEvent event;
+    event.neededConditions = reader.ReadI32("needed conditions");
+    if (!NeededCountFits(event.neededConditions)) {
+        reader.Fail(NeededCountProblem(event.neededConditions));
+    }
+    const size_t placementCount = reader.ReadCountI32("placement count");
+    event.placements = reader.ReadRecords<TEvent::placement>(placementCount, "placements");
+    event.script = reader.ReadLongString("event script");
+    return event;
+}
+
+void WriteEvent(TDataWriter& writer, const TEvent& event) {
+    if (!NeededCountFits(event.neededConditions)) {
+        throw TGameError(NeededCountProblem(event.neededConditions));
+    }
+    writer.WriteI32(event.neededConditions);
+    writer.WriteCountI32(event.placements.size(), "placement count");
+    writer.WriteRecords(event.placements);
+    writer.WriteLongString(event.script);
+}
+
+std::vector<TEvent> ReadEventData(TDataReader& reader) {
+    const size_t count = reader.ReadCountI32("event count");
+    if (count == 0) {
+        reader.Fail(NoEventProblem());
+    }
+    reader.RequireRecords(count, SmallestEvent, "events");
+    std::vector<TEvent> events(count);
+    for (auto& event : events) {
+        event = ReadEvent(reader);
+    }
+    reader.RequireEnd("events");
+    return events;
+}
+
+void WriteEventData(TDataWriter& writer, const std::vector<TEvent>& events) {
+    if (events.empty()) {
+        throw TGameError(NoEventProblem());
+    }
+    writer.WriteCountI32(events.size(), "event count");
+    for (const auto& event : events) {
+        WriteEvent(writer, event);
+    }
+}
+
+std::vector<TEvent> LoadEventData(std::string_view sjisName) {
+    auto reader = TDataReader::FromFile(sjisName);
+    return ReadEventData(reader);
+}

@@ -1,0 +1,67 @@
+#include "village/Talkdata.h"
+
+#include "platform/GameError.h"
+#include "support/DataFileTesting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::uint8_t> BytesOf(const TTalkData& talk) {
+    TDataWriter writer;
+    WriteTalkData(writer, talk);
+    return writer.Bytes();
+}
+
+TEST(Talkdata, ReadsTheStoredLayout) {
+    auto reader = TestReader({
+        2, 0, 0, 0,                     // two lines
+        2, 0, 0, 0, 'H', 'i',           //
+        4, 0, 0, 0, 'A', 'B', 0,   'C', // a line cut at its NUL
+        2, 0, 0, 0,                     // two choices
+        3, 0, 0, 0, 'Y', 'e', 's', 3,   //
+        2, 0, 0, 0, 'N', 'o', 4,        //
+        1, 0, 0, 0, 'x',                // after-talk text
+        2,                              // next talk
+    });
+    const auto talk = ReadTalkData(reader);
+    EXPECT_EQ(talk, (TTalkData{{"Hi", "AB"}, {{"Yes", 3}, {"No", 4}}, "x", 2}));
+    EXPECT_TRUE(reader.AtEnd());
+}
+
+TEST(Talkdata, RoundTripIsByteIdentical) {
+    const TTalkData talk{
+        {"Hello\r\nthere", "", "Bye"}, {{"A", 1}, {"", 255}}, "EventTermGo_1_1", 0};
+    const auto bytes = BytesOf(talk);
+    auto reader = TestReader(bytes);
+    const auto read = ReadTalkData(reader);
+    EXPECT_EQ(read, talk);
+    EXPECT_TRUE(reader.AtEnd());
+    EXPECT_EQ(BytesOf(read), bytes);
+}
+
+TEST(Talkdata, ATalkWithoutLinesIsRefused) {
+    auto reader = TestReader({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_NE(ErrorOf([&] { ReadTalkData(reader); }).find(TestFileName), std::string::npos);
+    TDataWriter writer;
+    EXPECT_THROW(WriteTalkData(writer, TTalkData{}), TGameError);
+    EXPECT_TRUE(writer.Bytes().empty());
+}
+
+TEST(Talkdata, BadCountsAreRefusedBeforeAllocating) {
+    for (const std::vector<std::uint8_t>& bytes : {
+             std::vector<std::uint8_t>{0xff, 0xff, 0xff, 0x7f, 0, 0, 0, 0},             // lines
+             std::vector<std::uint8_t>{1, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff, 0xff, 0x7f}, // choices
+             std::vector<std::uint8_t>{1, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff, 0xff, 0xff}, // negative
+         }) {
+        auto reader = TestReader(bytes);
+        EXPECT_NE(ErrorOf([&] { ReadTalkData(reader); }).find(TestFileName), std::string::npos);
+    }
+}
+
+TEST(Talkdata, EveryPrefixIsRefused) {
+    ExpectEveryPrefixRefused(BytesOf({{"One", "Two"}, {{"Go", 2}}, "After", 1}),
+                             [](TDataReader& reader) { ReadTalkData(reader); });
+}
+
+} // namespace
