@@ -28,7 +28,7 @@ TEvent ReadEvent(TDataReader& reader) {
     TEvent event;
     event.neededConditions = reader.ReadI32("needed conditions");
     if (!NeededCountFits(event.neededConditions)) {
-        reader.Fail(NeededCountProblem(event.neededConditions));
+        reader.FailContent(NeededCountProblem(event.neededConditions));
     }
     const size_t placementCount = reader.ReadCountI32("placement count");
     event.placements = reader.ReadRecords<TEvent::placement>(placementCount, "placements");
@@ -49,14 +49,17 @@ void WriteEvent(TDataWriter& writer, const TEvent& event) {
 std::vector<TEvent> ReadEventData(TDataReader& reader) {
     const size_t count = reader.ReadCountI32("event count");
     if (count == 0) {
-        reader.Fail(NoEventProblem());
+        reader.FailContent(NoEventProblem());
     }
     reader.RequireRecords(count, SmallestEvent, "events");
     std::vector<TEvent> events(count);
-    for (auto& event : events) {
-        event = ReadEvent(reader);
+    const auto eventWord = Sjis("イベント ");
+    for (size_t i = 0; i < count; ++i) {
+        reader.SetContext(eventWord + std::to_string(i));
+        events[i] = ReadEvent(reader);
     }
-    reader.RequireEnd("events");
+    reader.SetContext({});
+    reader.RequireEnd();
     return events;
 }
 

@@ -48,11 +48,14 @@ TPeopleImp ReadPeopleImp(TDataReader& reader) {
     const size_t talkCount = reader.ReadCountI32("talk count");
     reader.RequireRecords(talkCount, SmallestTalkData, "talks");
     person.talks.resize(talkCount);
-    for (auto& talk : person.talks) {
-        talk = ReadTalkData(reader);
+    const auto talkOf = Sjis("人物 ") + std::to_string(person.personNo) + Sjis(" の会話 ");
+    for (size_t k = 0; k < talkCount; ++k) {
+        reader.SetContext(talkOf + std::to_string(k + 1));
+        person.talks[k] = ReadTalkData(reader);
     }
+    reader.SetContext({});
     if (const auto problem = TalkNumberProblem(person); !problem.empty()) {
-        reader.Fail(problem);
+        reader.FailContent(problem);
     }
     return person;
 }
@@ -74,10 +77,14 @@ std::vector<TPeopleImp> ReadPeopleData(TDataReader& reader) {
     const size_t count = reader.ReadCountI32("person count");
     reader.RequireRecords(count, SmallestPeopleImp, "people");
     std::vector<TPeopleImp> people(count);
-    for (auto& person : people) {
-        person = ReadPeopleImp(reader);
+    const auto personWord = Sjis("人物 ");
+    const auto nthWord = Sjis(" 人目");
+    for (size_t i = 0; i < count; ++i) {
+        reader.SetContext(personWord + std::to_string(i + 1) + nthWord);
+        people[i] = ReadPeopleImp(reader);
     }
-    reader.RequireEnd("people");
+    reader.SetContext({});
+    reader.RequireEnd();
     return people;
 }
 

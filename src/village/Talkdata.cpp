@@ -14,7 +14,7 @@ TTalkData ReadTalkData(TDataReader& reader) {
     TTalkData talk;
     const size_t lineCount = reader.ReadCountI32("talk line count");
     if (lineCount == 0) {
-        reader.Fail(Sjis("行のない会話があります"));
+        reader.Fail(Sjis("行のない会話です"));
     }
     reader.RequireRecords(lineCount, SmallestLongString, "talk lines");
     talk.lines.resize(lineCount);
