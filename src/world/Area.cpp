@@ -1,0 +1,81 @@
+#include "world/Area.h"
+
+#include "platform/GameError.h"
+#include "platform/SjisText.h"
+#include "world/DataFile.h"
+
+namespace {
+
+// Smallest area record: the unused byte and two i32 lengths.
+constexpr size_t AreaMinimumSize = 1 + 4 + 4;
+
+std::string AreaName(size_t index) {
+    return Sjis("エリア ") + std::to_string(index);
+}
+
+void RequireKnownStages(const TDataReader& reader, const std::vector<TAreaData>& areas,
+                        size_t stageCount) {
+    for (size_t area = 0; area < areas.size(); ++area) {
+        const auto& numbers = areas[area].stageNumbers;
+        for (size_t pos = 0; pos < numbers.size(); ++pos) {
+            if (numbers[pos] < 1 || numbers[pos] > stageCount) {
+                reader.FailContent(AreaName(area) + ": " + std::to_string(pos + 1) +
+                                   Sjis(" 番目のステージ番号 ") + std::to_string(numbers[pos]) +
+                                   Sjis(" がありません (ステージ数 ") + std::to_string(stageCount) +
+                                   ")");
+            }
+        }
+    }
+}
+
+} // namespace
+
+std::vector<TAreaData> ReadAreaData(TDataReader& reader) {
+    const size_t count = reader.ReadCountI32(Sjis("エリア数"));
+    reader.RequireRecords(count, AreaMinimumSize, Sjis("エリア"));
+    std::vector<TAreaData> areas(count);
+    for (size_t i = 0; i < count; ++i) {
+        reader.SetContext(AreaName(i));
+        areas[i].unused = reader.ReadU8(Sjis("未使用バイト"));
+        areas[i].name = reader.ReadLongString(Sjis("名前"));
+        const size_t stageCount = reader.ReadCountI32(Sjis("ステージ数"));
+        areas[i].stageNumbers = reader.ReadRecords<std::uint8_t>(stageCount, Sjis("ステージ番号"));
+    }
+    reader.SetContext({});
+    reader.RequireEnd();
+    return areas;
+}
+
+void WriteAreaData(TDataWriter& writer, const std::vector<TAreaData>& areas) {
+    writer.WriteCountI32(areas.size(), Sjis("エリア"));
+    for (const auto& area : areas) {
+        writer.WriteU8(area.unused);
+        writer.WriteLongString(area.name);
+        writer.WriteCountI32(area.stageNumbers.size(), Sjis("ステージ番号"));
+        writer.WriteRecords(area.stageNumbers);
+    }
+}
+
+TAreaOperator::TAreaOperator(const TDungeonData& stageList, std::string_view sjisName)
+    : stages(stageList) {
+    auto reader = TDataReader::FromFile(sjisName);
+    areas = ReadAreaData(reader);
+    RequireKnownStages(reader, areas, stages.size());
+}
+
+const TAreaData& TAreaOperator::GetArea(size_t index) const {
+    if (index >= areas.size()) {
+        throw TGameError(AreaName(index) + Sjis(" はありません (エリア数 ") +
+                         std::to_string(areas.size()) + ")");
+    }
+    return areas[index];
+}
+
+const TStageData& TAreaOperator::GetAreaStage(size_t area, size_t pos) const {
+    const auto& numbers = GetArea(area).stageNumbers;
+    if (pos >= numbers.size()) {
+        throw TGameError(AreaName(area) + Sjis(" に ") + std::to_string(pos + 1) +
+                         Sjis(" 番目のステージはありません"));
+    }
+    return stages[numbers[pos] - 1u];
+}
