@@ -41,6 +41,9 @@ void TDataReader::ReadBytes(void* target, size_t size, std::string_view what) {
     if (size > Remaining()) {
         Fail(std::string(what) + Sjis(" の途中でファイルが終わっています"));
     }
+    if (size == 0) {
+        return; // an empty read may have no target at all
+    }
     std::memcpy(target, bytes.data() + position, size);
     position += size;
 }

@@ -2,12 +2,16 @@
 
 #include "platform/GameFiles.h"
 #include "platform/SjisText.h"
-#include "support/DataFileTesting.h"
+#include "support/FormatTesting.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
+    return TDataReader(EnemyDataFileName, std::move(bytes));
+}
 
 std::vector<TEnemyFile> SampleEnemies() {
     return {
@@ -17,14 +21,8 @@ std::vector<TEnemyFile> SampleEnemies() {
     };
 }
 
-std::vector<std::uint8_t> BytesOf(const std::vector<TEnemyFile>& enemies) {
-    TDataWriter writer;
-    WriteEnemyData(writer, enemies);
-    return writer.Bytes();
-}
-
 TEST(Enemydata, ReadsTheStoredLayout) {
-    auto reader = TestReader({
+    auto reader = ReaderOf({
         1, 0,                // one kind
         0x2a, 0, 0, 0,       // id 42
         4, 'A', 'B', 0, 'C', // name cut at its NUL, all four bytes consumed
@@ -37,11 +35,11 @@ TEST(Enemydata, ReadsTheStoredLayout) {
 }
 
 TEST(Enemydata, RoundTripIsByteIdentical) {
-    const auto bytes = BytesOf(SampleEnemies());
-    auto reader = TestReader(bytes);
+    const auto bytes = BytesOf(WriteEnemyData, SampleEnemies());
+    auto reader = ReaderOf(bytes);
     const auto read = ReadEnemyData(reader);
     EXPECT_EQ(read, SampleEnemies());
-    EXPECT_EQ(BytesOf(read), bytes);
+    EXPECT_EQ(BytesOf(WriteEnemyData, read), bytes);
 }
 
 TEST(Enemydata, TheFirstKindWithAnIdWins) {
@@ -54,23 +52,18 @@ TEST(Enemydata, TheFirstKindWithAnIdWins) {
 }
 
 TEST(Enemydata, AnEmptyTableIsTwoBytes) {
-    EXPECT_EQ(BytesOf({}), (std::vector<std::uint8_t>{0, 0}));
-    auto reader = TestReader({0, 0});
+    EXPECT_EQ(BytesOf(WriteEnemyData, {}), (std::vector<std::uint8_t>{0, 0}));
+    auto reader = ReaderOf({0, 0});
     EXPECT_TRUE(ReadEnemyData(reader).empty());
 }
 
 TEST(Enemydata, BadFilesAreRefusedNamingTheFile) {
-    ExpectEveryPrefixRefused(BytesOf(SampleEnemies()),
+    ExpectEveryPrefixRefused(BytesOf(WriteEnemyData, SampleEnemies()), EnemyDataFileName,
                              [](TDataReader& reader) { ReadEnemyData(reader); });
 
     // A count far past the end fails before anything is allocated.
-    auto huge = TestReader({0xff, 0xff, 1, 0, 0, 0});
-    EXPECT_NE(ErrorOf([&] { ReadEnemyData(huge); }).find("enemies"), std::string::npos);
-
-    auto bytes = BytesOf(SampleEnemies());
-    bytes.push_back(0);
-    auto trailing = TestReader(bytes);
-    EXPECT_NE(ErrorOf([&] { ReadEnemyData(trailing); }), "");
+    auto huge = ReaderOf({0xff, 0xff, 1, 0, 0, 0});
+    EXPECT_NE(GameErrorOf([&] { ReadEnemyData(huge); }).find("enemies"), std::string::npos);
 }
 
 TEST(Enemydata, LoadsFromTheDataFolder) {

@@ -3,12 +3,20 @@
 #include "platform/GameError.h"
 #include "platform/GameFiles.h"
 #include "platform/SjisText.h"
-#include "support/DataFileTesting.h"
+#include "support/FormatTesting.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+TDataReader ItemReader(std::vector<std::uint8_t> bytes) {
+    return TDataReader(ItemDataFileName, std::move(bytes));
+}
+
+TDataReader EQReader(std::vector<std::uint8_t> bytes) {
+    return TDataReader(EQDataFileName, std::move(bytes));
+}
 
 TItemProp Prop(const std::string& name) {
     TItemProp prop;
@@ -40,16 +48,6 @@ std::vector<TEquipItemProp> SampleEquipment() {
             Equip("Shield", 20, 2, 0, 6), Equip("Ring", 30, 3, -1, 2, 9)};
 }
 
-template <typename T> std::vector<std::uint8_t> BytesOf(const T& data) {
-    TDataWriter writer;
-    if constexpr (std::is_same_v<T, TItemData>) {
-        WriteItemData(writer, data);
-    } else {
-        WriteEQData(writer, data);
-    }
-    return writer.Bytes();
-}
-
 TEST(Itemdata, NamesEndAtTheirNulAndFitTheField) {
     TItemProp prop;
     const std::string longest(PropNameSize - 1, 'x');
@@ -66,7 +64,7 @@ TEST(Itemdata, ReadsTheStoredLayout) {
     std::vector<std::uint8_t> bytes{1, 0};
     bytes.resize(2 + PropNameSize);
     bytes[2] = 'K';
-    auto reader = TestReader(bytes);
+    auto reader = ItemReader(bytes);
     const auto items = ReadItemData(reader);
     ASSERT_EQ(items.keys.size(), 1u);
     EXPECT_EQ(PropName(items.keys[0].name), "K");
@@ -83,27 +81,27 @@ TEST(Itemdata, ReadsTheStoredLayout) {
     record[51] = 0xff;
     record[52] = 7;  // defence
     record[54] = 12; // required level
-    auto equipReader = TestReader(equip);
+    auto equipReader = EQReader(equip);
     const auto read = ReadEQData(equipReader);
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read[0], Equip("S", 0x1234, 2, -2, 7, 12));
 }
 
 TEST(Itemdata, RoundTripIsByteIdentical) {
-    const auto itemBytes = BytesOf(SampleItems());
-    auto itemReader = TestReader(itemBytes);
+    const auto itemBytes = BytesOf(WriteItemData, SampleItems());
+    auto itemReader = ItemReader(itemBytes);
     const auto items = ReadItemData(itemReader);
     EXPECT_EQ(items, SampleItems());
-    EXPECT_EQ(BytesOf(items), itemBytes);
+    EXPECT_EQ(BytesOf(WriteItemData, items), itemBytes);
     EXPECT_EQ(itemBytes.size(), 2 + 3 * PropNameSize);
 
-    const auto equipBytes = BytesOf(SampleEquipment());
+    const auto equipBytes = BytesOf(WriteEQData, SampleEquipment());
     EXPECT_EQ(std::vector<std::uint8_t>(equipBytes.begin(), equipBytes.begin() + 3),
               (std::vector<std::uint8_t>{2, 1, 1}));
-    auto equipReader = TestReader(equipBytes);
+    auto equipReader = EQReader(equipBytes);
     const auto equipment = ReadEQData(equipReader);
     EXPECT_EQ(equipment, SampleEquipment());
-    EXPECT_EQ(BytesOf(equipment), equipBytes);
+    EXPECT_EQ(BytesOf(WriteEQData, equipment), equipBytes);
 }
 
 TEST(Itemdata, TheFirstEquipmentWithAnIdWins) {
@@ -116,11 +114,11 @@ TEST(Itemdata, TheFirstEquipmentWithAnIdWins) {
 
 TEST(Itemdata, EquipmentTypesMustMatchTheirPlaceInTheFile) {
     // The counts say one sword and one of type 2, but the records disagree.
-    auto bytes = BytesOf(std::vector{Equip("A", 1, 1), Equip("B", 2, 2)});
+    auto bytes = BytesOf(WriteEQData, std::vector{Equip("A", 1, 1), Equip("B", 2, 2)});
     bytes[0] = 0;
     bytes[1] = 2;
-    auto swapped = TestReader(bytes);
-    EXPECT_NE(ErrorOf([&] { ReadEQData(swapped); }).find(TestFileName), std::string::npos);
+    auto swapped = EQReader(bytes);
+    EXPECT_NE(GameErrorOf([&] { ReadEQData(swapped); }).find(EQDataFileName), std::string::npos);
 
     for (const auto& badOrder : {std::vector{Equip("A", 1, 2), Equip("B", 2, 1)},
                                  std::vector{Equip("C", 3, 0)}, std::vector{Equip("D", 4, 4)}}) {
@@ -135,26 +133,17 @@ TEST(Itemdata, NamesWithoutTheirNulAreRefused) {
     TDataWriter writer;
     EXPECT_THROW(WriteItemData(writer, items), TGameError);
 
-    auto bytes = BytesOf(SampleItems());
+    auto bytes = BytesOf(WriteItemData, SampleItems());
     std::fill(bytes.begin() + 2 + PropNameSize, bytes.begin() + 2 + 2 * PropNameSize, 'x');
-    auto reader = TestReader(bytes);
-    EXPECT_NE(ErrorOf([&] { ReadItemData(reader); }).find("key 2"), std::string::npos);
+    auto reader = ItemReader(bytes);
+    EXPECT_NE(GameErrorOf([&] { ReadItemData(reader); }).find("key 2"), std::string::npos);
 }
 
 TEST(Itemdata, BadFilesAreRefusedNamingTheFile) {
-    ExpectEveryPrefixRefused(BytesOf(SampleItems()),
+    ExpectEveryPrefixRefused(BytesOf(WriteItemData, SampleItems()), ItemDataFileName,
                              [](TDataReader& reader) { ReadItemData(reader); });
-    ExpectEveryPrefixRefused(BytesOf(SampleEquipment()),
+    ExpectEveryPrefixRefused(BytesOf(WriteEQData, SampleEquipment()), EQDataFileName,
                              [](TDataReader& reader) { ReadEQData(reader); });
-
-    auto itemBytes = BytesOf(SampleItems());
-    itemBytes.push_back(0);
-    auto items = TestReader(itemBytes);
-    EXPECT_NE(ErrorOf([&] { ReadItemData(items); }), "") << "bytes after the tools";
-    auto equipBytes = BytesOf(SampleEquipment());
-    equipBytes.push_back(0);
-    auto equipment = TestReader(equipBytes);
-    EXPECT_NE(ErrorOf([&] { ReadEQData(equipment); }), "") << "bytes after the equipment";
 }
 
 TEST(Itemdata, LoadsFromTheDataFolder) {

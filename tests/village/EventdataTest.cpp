@@ -2,12 +2,16 @@
 
 #include "platform/GameError.h"
 #include "platform/GameFiles.h"
-#include "support/DataFileTesting.h"
+#include "support/FormatTesting.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
+    return TDataReader(EventDataFileName, std::move(bytes));
+}
 
 std::vector<TEvent> SampleEvents() {
     return {
@@ -17,14 +21,8 @@ std::vector<TEvent> SampleEvents() {
     };
 }
 
-std::vector<std::uint8_t> BytesOf(const std::vector<TEvent>& events) {
-    TDataWriter writer;
-    WriteEventData(writer, events);
-    return writer.Bytes();
-}
-
 TEST(Eventdata, ReadsTheStoredLayout) {
-    auto reader = TestReader({
+    auto reader = ReaderOf({
         1, 0, 0, 0,                        // one record
         3, 0, 0, 0,                        // three conditions needed
         1, 0, 0, 0,                        // one placement
@@ -37,11 +35,11 @@ TEST(Eventdata, ReadsTheStoredLayout) {
 }
 
 TEST(Eventdata, RoundTripIsByteIdentical) {
-    const auto bytes = BytesOf(SampleEvents());
-    auto reader = TestReader(bytes);
+    const auto bytes = BytesOf(WriteEventData, SampleEvents());
+    auto reader = ReaderOf(bytes);
     const auto events = ReadEventData(reader);
     EXPECT_EQ(events, SampleEvents());
-    EXPECT_EQ(BytesOf(events), bytes);
+    EXPECT_EQ(BytesOf(WriteEventData, events), bytes);
 }
 
 // One record written field by field, past the writer's checks.
@@ -59,28 +57,27 @@ TEST(Eventdata, NeededConditionsFitTheTenFlags) {
         SCOPED_TRACE(needed);
         TDataWriter writer;
         EXPECT_THROW(WriteEvent(writer, {{}, needed, ""}), TGameError);
-        auto reader = TestReader(OneRecordFile(needed, 0));
-        EXPECT_NE(ErrorOf([&] { ReadEventData(reader); }).find(TestFileName), std::string::npos);
+        auto reader = ReaderOf(OneRecordFile(needed, 0));
+        EXPECT_NE(GameErrorOf([&] { ReadEventData(reader); }).find(EventDataFileName),
+                  std::string::npos);
     }
     for (const std::int32_t needed : {0, 10}) {
-        auto reader = TestReader(OneRecordFile(needed, 0));
+        auto reader = ReaderOf(OneRecordFile(needed, 0));
         EXPECT_EQ(ReadEventData(reader).at(0).neededConditions, needed);
     }
 }
 
 TEST(Eventdata, BadFilesAreRefusedNamingTheFile) {
-    ExpectEveryPrefixRefused(BytesOf(SampleEvents()),
+    ExpectEveryPrefixRefused(BytesOf(WriteEventData, SampleEvents()), EventDataFileName,
                              [](TDataReader& reader) { ReadEventData(reader); });
-    auto leftOver = OneRecordFile(0, 0);
-    leftOver.push_back(0);
     for (const auto& bytes : {
              std::vector<std::uint8_t>{0, 0, 0, 0}, // no record of stage 0
              OneRecordFile(0, -1),
              OneRecordFile(0, 1 << 28),
-             leftOver,
          }) {
-        auto reader = TestReader(bytes);
-        EXPECT_NE(ErrorOf([&] { ReadEventData(reader); }).find(TestFileName), std::string::npos);
+        auto reader = ReaderOf(bytes);
+        EXPECT_NE(GameErrorOf([&] { ReadEventData(reader); }).find(EventDataFileName),
+                  std::string::npos);
     }
     TDataWriter writer;
     EXPECT_THROW(WriteEventData(writer, {}), TGameError);

@@ -3,12 +3,16 @@
 #include "platform/GameError.h"
 #include "platform/GameFiles.h"
 #include "platform/SjisText.h"
-#include "support/DataFileTesting.h"
+#include "support/FormatTesting.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
+    return TDataReader(PeopleDataFileName, std::move(bytes));
+}
 
 TTalkData Talk(std::vector<std::string> lines, std::uint8_t nextTalk = 0,
                std::vector<TChoice> choices = {}, std::string afterTalk = "") {
@@ -26,14 +30,8 @@ std::vector<TPeopleImp> SamplePeople() {
     };
 }
 
-std::vector<std::uint8_t> BytesOf(const std::vector<TPeopleImp>& people) {
-    TDataWriter writer;
-    WritePeopleData(writer, people);
-    return writer.Bytes();
-}
-
 TEST(Peopledata, ReadsTheStoredLayout) {
-    auto reader = TestReader({
+    auto reader = ReaderOf({
         1,    0,    0, 0,                      // one person
         9,    1,    0, 0,                      // person 265
         3,    0,    0, 0, 'B', 0, 'b',         // name cut at its NUL
@@ -50,17 +48,17 @@ TEST(Peopledata, ReadsTheStoredLayout) {
 }
 
 TEST(Peopledata, RoundTripIsByteIdentical) {
-    const auto bytes = BytesOf(SamplePeople());
-    auto reader = TestReader(bytes);
+    const auto bytes = BytesOf(WritePeopleData, SamplePeople());
+    auto reader = ReaderOf(bytes);
     const auto people = ReadPeopleData(reader);
     EXPECT_EQ(people, SamplePeople());
-    EXPECT_EQ(BytesOf(people), bytes);
+    EXPECT_EQ(BytesOf(WritePeopleData, people), bytes);
 }
 
 TEST(Peopledata, ARepeatedNumberKeepsTheFirstPerson) {
     auto people = SamplePeople();
     people.push_back({7, "Impostor", 1, {Talk({"?"})}});
-    auto reader = TestReader(BytesOf(people));
+    auto reader = ReaderOf(BytesOf(WritePeopleData, people));
     const auto read = ReadPeopleData(reader);
     ASSERT_EQ(read.size(), 3u) << "the file is kept as it stands";
     ASSERT_NE(FindPeopleImp(read, 7), nullptr);
@@ -83,7 +81,7 @@ TEST(Peopledata, TalkNumbersMustNameTalksOfThePerson) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TDataWriter writer;
-        EXPECT_NE(ErrorOf([&] { WritePeopleImp(writer, c.person); }).find(Sjis("人物 5")),
+        EXPECT_NE(GameErrorOf([&] { WritePeopleImp(writer, c.person); }).find(Sjis("人物 5")),
                   std::string::npos);
 
         // The same person as a file written by hand, past the writer's check.
@@ -96,23 +94,24 @@ TEST(Peopledata, TalkNumbersMustNameTalksOfThePerson) {
         for (const auto& talk : c.person.talks) {
             WriteTalkData(raw, talk);
         }
-        auto reader = TestReader(raw.Bytes());
-        const auto error = ErrorOf([&] { ReadPeopleData(reader); });
-        EXPECT_NE(error.find(TestFileName), std::string::npos) << error;
+        auto reader = ReaderOf(raw.Bytes());
+        const auto error = GameErrorOf([&] { ReadPeopleData(reader); });
+        EXPECT_NE(error.find(PeopleDataFileName), std::string::npos) << error;
         EXPECT_NE(error.find(Sjis("人物 5")), std::string::npos) << error;
     }
 }
 
 TEST(Peopledata, BadFilesAreRefusedNamingTheFile) {
-    ExpectEveryPrefixRefused(BytesOf(SamplePeople()),
+    ExpectEveryPrefixRefused(BytesOf(WritePeopleData, SamplePeople()), PeopleDataFileName,
                              [](TDataReader& reader) { ReadPeopleData(reader); });
     for (const std::vector<std::uint8_t>& bytes : {
              std::vector<std::uint8_t>{0xff, 0xff, 0xff, 0xff},                // negative count
              std::vector<std::uint8_t>{0, 0, 0, 0x10, 1, 2, 3, 4, 5, 6, 7, 8}, // count past the end
              std::vector<std::uint8_t>{0, 0, 0, 0, 0},                         // a byte left over
          }) {
-        auto reader = TestReader(bytes);
-        EXPECT_NE(ErrorOf([&] { ReadPeopleData(reader); }).find(TestFileName), std::string::npos);
+        auto reader = ReaderOf(bytes);
+        EXPECT_NE(GameErrorOf([&] { ReadPeopleData(reader); }).find(PeopleDataFileName),
+                  std::string::npos);
     }
 }
 

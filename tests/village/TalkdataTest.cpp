@@ -1,20 +1,17 @@
-#include "village/Talkdata.h"
-
 #include "platform/GameError.h"
-#include "support/DataFileTesting.h"
+#include "support/FormatTesting.h"
+#include "village/Peopledata.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::vector<std::uint8_t> BytesOf(const TTalkData& talk) {
-    TDataWriter writer;
-    WriteTalkData(writer, talk);
-    return writer.Bytes();
+TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
+    return TDataReader(PeopleDataFileName, std::move(bytes));
 }
 
 TEST(Talkdata, ReadsTheStoredLayout) {
-    auto reader = TestReader({
+    auto reader = ReaderOf({
         2, 0, 0, 0,                     // two lines
         2, 0, 0, 0, 'H', 'i',           //
         4, 0, 0, 0, 'A', 'B', 0,   'C', // a line cut at its NUL
@@ -32,17 +29,18 @@ TEST(Talkdata, ReadsTheStoredLayout) {
 TEST(Talkdata, RoundTripIsByteIdentical) {
     const TTalkData talk{
         {"Hello\r\nthere", "", "Bye"}, {{"A", 1}, {"", 255}}, "EventTermGo_1_1", 0};
-    const auto bytes = BytesOf(talk);
-    auto reader = TestReader(bytes);
+    const auto bytes = BytesOf(WriteTalkData, talk);
+    auto reader = ReaderOf(bytes);
     const auto read = ReadTalkData(reader);
     EXPECT_EQ(read, talk);
     EXPECT_TRUE(reader.AtEnd());
-    EXPECT_EQ(BytesOf(read), bytes);
+    EXPECT_EQ(BytesOf(WriteTalkData, read), bytes);
 }
 
 TEST(Talkdata, ATalkWithoutLinesIsRefused) {
-    auto reader = TestReader({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_NE(ErrorOf([&] { ReadTalkData(reader); }).find(TestFileName), std::string::npos);
+    auto reader = ReaderOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_NE(GameErrorOf([&] { ReadTalkData(reader); }).find(PeopleDataFileName),
+              std::string::npos);
     TDataWriter writer;
     EXPECT_THROW(WriteTalkData(writer, TTalkData{}), TGameError);
     EXPECT_TRUE(writer.Bytes().empty());
@@ -54,14 +52,18 @@ TEST(Talkdata, BadCountsAreRefusedBeforeAllocating) {
              std::vector<std::uint8_t>{1, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff, 0xff, 0x7f}, // choices
              std::vector<std::uint8_t>{1, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff, 0xff, 0xff}, // negative
          }) {
-        auto reader = TestReader(bytes);
-        EXPECT_NE(ErrorOf([&] { ReadTalkData(reader); }).find(TestFileName), std::string::npos);
+        auto reader = ReaderOf(bytes);
+        EXPECT_NE(GameErrorOf([&] { ReadTalkData(reader); }).find(PeopleDataFileName),
+                  std::string::npos);
     }
 }
 
 TEST(Talkdata, EveryPrefixIsRefused) {
-    ExpectEveryPrefixRefused(BytesOf({{"One", "Two"}, {{"Go", 2}}, "After", 1}),
-                             [](TDataReader& reader) { ReadTalkData(reader); });
+    ExpectEveryPrefixRefused(BytesOf(WriteTalkData, {{"One", "Two"}, {{"Go", 2}}, "After", 1}),
+                             PeopleDataFileName, [](TDataReader& reader) {
+                                 ReadTalkData(reader);
+                                 reader.RequireEnd();
+                             });
 }
 
 } // namespace
