@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-inline constexpr char EnemyDataFileName[] = "Data/EnemyData";
+inline constexpr std::string_view EnemyDataFile = "Data/EnemyData";
 
 // One enemy kind of the enemy table.
 struct TEnemyFile {
@@ -26,7 +26,7 @@ void WriteEnemyFile(TDataWriter& writer, const TEnemyFile& enemy);
 // The whole file, in file order: a u16 count, then the kinds, and nothing after.
 std::vector<TEnemyFile> ReadEnemyData(TDataReader& reader);
 void WriteEnemyData(TDataWriter& writer, const std::vector<TEnemyFile>& enemies);
-std::vector<TEnemyFile> LoadEnemyData(std::string_view sjisName = EnemyDataFileName);
+std::vector<TEnemyFile> LoadEnemyData(std::string_view sjisName = EnemyDataFile);
 
 // The first kind with that id (a repeated id never shadows it), or null.
 const TEnemyFile* FindEnemyFile(const std::vector<TEnemyFile>& enemies, std::int32_t id);

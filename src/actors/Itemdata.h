@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-inline constexpr char ItemDataFileName[] = "Data/ItemData";
-inline constexpr char EQDataFileName[] = "Data/EQData";
+inline constexpr std::string_view ItemDataFile = "Data/ItemData";
+inline constexpr std::string_view EQDataFile = "Data/EQData";
 
 // Fixed name field of the property records: Shift-JIS text ended by a NUL
 // inside the field, so at most 43 bytes of text.
@@ -58,7 +58,7 @@ struct TItemData {
 // Two u8 counts, then the key records and the tool records; nothing after.
 TItemData ReadItemData(TDataReader& reader);
 void WriteItemData(TDataWriter& writer, const TItemData& items);
-TItemData LoadItemData(std::string_view sjisName = ItemDataFileName);
+TItemData LoadItemData(std::string_view sjisName = ItemDataFile);
 
 // The equipment in file order, which is by type: all of type 1, then 2, then 3.
 // The file stores three u8 counts, one per type, then the records; every
@@ -66,7 +66,7 @@ TItemData LoadItemData(std::string_view sjisName = ItemDataFileName);
 std::vector<TEquipItemProp> ReadEQData(TDataReader& reader);
 // Raises TGameError when the records are not in type order or a type is not 1 to 3.
 void WriteEQData(TDataWriter& writer, const std::vector<TEquipItemProp>& equipment);
-std::vector<TEquipItemProp> LoadEQData(std::string_view sjisName = EQDataFileName);
+std::vector<TEquipItemProp> LoadEQData(std::string_view sjisName = EQDataFile);
 
 // The first equipment with that id, or null.
 const TEquipItemProp* FindEquipment(const std::vector<TEquipItemProp>& equipment, std::int32_t id);

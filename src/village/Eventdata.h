@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-inline constexpr char EventDataFileName[] = "Data/EventData";
+inline constexpr std::string_view EventDataFile = "Data/EventData";
 
 // The most conditions a stage can need: the operator keeps ten flags.
 inline constexpr std::int32_t MaxEventConditions = 10;
@@ -45,4 +45,4 @@ void WriteEvent(TDataWriter& writer, const TEvent& event);
 // records, and nothing after. There is at least the record of stage 0.
 std::vector<TEvent> ReadEventData(TDataReader& reader);
 void WriteEventData(TDataWriter& writer, const std::vector<TEvent>& events);
-std::vector<TEvent> LoadEventData(std::string_view sjisName = EventDataFileName);
+std::vector<TEvent> LoadEventData(std::string_view sjisName = EventDataFile);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-inline constexpr char PeopleDataFileName[] = "Data/PeopleData";
+inline constexpr std::string_view PeopleDataFile = "Data/PeopleData";
 
 // One person of the people file, as read; the people are made from these.
 struct TPeopleImp {
@@ -28,7 +28,7 @@ void WritePeopleImp(TDataWriter& writer, const TPeopleImp& person);
 // The whole file, in file order: an i32 count, then the people, and nothing after.
 std::vector<TPeopleImp> ReadPeopleData(TDataReader& reader);
 void WritePeopleData(TDataWriter& writer, const std::vector<TPeopleImp>& people);
-std::vector<TPeopleImp> LoadPeopleData(std::string_view sjisName = PeopleDataFileName);
+std::vector<TPeopleImp> LoadPeopleData(std::string_view sjisName = PeopleDataFile);
 
 // The first person with that number (a repeated number keeps the first), or null.
 const TPeopleImp* FindPeopleImp(const std::vector<TPeopleImp>& people, std::uint32_t personNo);

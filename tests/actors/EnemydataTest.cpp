@@ -10,7 +10,7 @@
 namespace {
 
 TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
-    return TDataReader(EnemyDataFileName, std::move(bytes));
+    return TDataReader(std::string(EnemyDataFile), std::move(bytes));
 }
 
 std::vector<TEnemyFile> SampleEnemies() {
@@ -58,7 +58,7 @@ TEST(Enemydata, AnEmptyTableIsTwoBytes) {
 }
 
 TEST(Enemydata, BadFilesAreRefusedNamingTheFile) {
-    ExpectEveryPrefixRefused(BytesOf(WriteEnemyData, SampleEnemies()), EnemyDataFileName,
+    ExpectEveryPrefixRefused(BytesOf(WriteEnemyData, SampleEnemies()), std::string(EnemyDataFile),
                              [](TDataReader& reader) { ReadEnemyData(reader); });
 
     // A count far past the end fails before anything is allocated.
@@ -71,7 +71,7 @@ TEST(Enemydata, LoadsFromTheDataFolder) {
     CreateGameFolder("Data");
     TDataWriter writer;
     WriteEnemyData(writer, SampleEnemies());
-    writer.SaveTo(EnemyDataFileName);
+    writer.SaveTo(EnemyDataFile);
     EXPECT_EQ(LoadEnemyData(), SampleEnemies());
 }
 

@@ -11,11 +11,11 @@
 namespace {
 
 TDataReader ItemReader(std::vector<std::uint8_t> bytes) {
-    return TDataReader(ItemDataFileName, std::move(bytes));
+    return TDataReader(std::string(ItemDataFile), std::move(bytes));
 }
 
 TDataReader EQReader(std::vector<std::uint8_t> bytes) {
-    return TDataReader(EQDataFileName, std::move(bytes));
+    return TDataReader(std::string(EQDataFile), std::move(bytes));
 }
 
 TItemProp Prop(const std::string& name) {
@@ -118,7 +118,7 @@ TEST(Itemdata, EquipmentTypesMustMatchTheirPlaceInTheFile) {
     bytes[0] = 0;
     bytes[1] = 2;
     auto swapped = EQReader(bytes);
-    EXPECT_NE(GameErrorOf([&] { ReadEQData(swapped); }).find(EQDataFileName), std::string::npos);
+    EXPECT_NE(GameErrorOf([&] { ReadEQData(swapped); }).find(EQDataFile), std::string::npos);
 
     for (const auto& badOrder : {std::vector{Equip("A", 1, 2), Equip("B", 2, 1)},
                                  std::vector{Equip("C", 3, 0)}, std::vector{Equip("D", 4, 4)}}) {
@@ -140,9 +140,9 @@ TEST(Itemdata, NamesWithoutTheirNulAreRefused) {
 }
 
 TEST(Itemdata, BadFilesAreRefusedNamingTheFile) {
-    ExpectEveryPrefixRefused(BytesOf(WriteItemData, SampleItems()), ItemDataFileName,
+    ExpectEveryPrefixRefused(BytesOf(WriteItemData, SampleItems()), std::string(ItemDataFile),
                              [](TDataReader& reader) { ReadItemData(reader); });
-    ExpectEveryPrefixRefused(BytesOf(WriteEQData, SampleEquipment()), EQDataFileName,
+    ExpectEveryPrefixRefused(BytesOf(WriteEQData, SampleEquipment()), std::string(EQDataFile),
                              [](TDataReader& reader) { ReadEQData(reader); });
 }
 
@@ -151,10 +151,10 @@ TEST(Itemdata, LoadsFromTheDataFolder) {
     CreateGameFolder("Data");
     TDataWriter items;
     WriteItemData(items, SampleItems());
-    items.SaveTo(ItemDataFileName);
+    items.SaveTo(ItemDataFile);
     TDataWriter equipment;
     WriteEQData(equipment, SampleEquipment());
-    equipment.SaveTo(EQDataFileName);
+    equipment.SaveTo(EQDataFile);
     EXPECT_EQ(LoadItemData(), SampleItems());
     EXPECT_EQ(LoadEQData(), SampleEquipment());
 }

@@ -10,7 +10,7 @@
 namespace {
 
 TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
-    return TDataReader(EventDataFileName, std::move(bytes));
+    return TDataReader(std::string(EventDataFile), std::move(bytes));
 }
 
 std::vector<TEvent> SampleEvents() {
@@ -58,7 +58,7 @@ TEST(Eventdata, NeededConditionsFitTheTenFlags) {
         TDataWriter writer;
         EXPECT_THROW(WriteEvent(writer, {{}, needed, ""}), TGameError);
         auto reader = ReaderOf(OneRecordFile(needed, 0));
-        EXPECT_NE(GameErrorOf([&] { ReadEventData(reader); }).find(EventDataFileName),
+        EXPECT_NE(GameErrorOf([&] { ReadEventData(reader); }).find(EventDataFile),
                   std::string::npos);
     }
     for (const std::int32_t needed : {0, 10}) {
@@ -68,7 +68,7 @@ TEST(Eventdata, NeededConditionsFitTheTenFlags) {
 }
 
 TEST(Eventdata, BadFilesAreRefusedNamingTheFile) {
-    ExpectEveryPrefixRefused(BytesOf(WriteEventData, SampleEvents()), EventDataFileName,
+    ExpectEveryPrefixRefused(BytesOf(WriteEventData, SampleEvents()), std::string(EventDataFile),
                              [](TDataReader& reader) { ReadEventData(reader); });
     for (const auto& bytes : {
              std::vector<std::uint8_t>{0, 0, 0, 0}, // no record of stage 0
@@ -76,7 +76,7 @@ TEST(Eventdata, BadFilesAreRefusedNamingTheFile) {
              OneRecordFile(0, 1 << 28),
          }) {
         auto reader = ReaderOf(bytes);
-        EXPECT_NE(GameErrorOf([&] { ReadEventData(reader); }).find(EventDataFileName),
+        EXPECT_NE(GameErrorOf([&] { ReadEventData(reader); }).find(EventDataFile),
                   std::string::npos);
     }
     TDataWriter writer;
@@ -88,7 +88,7 @@ TEST(Eventdata, LoadsFromTheDataFolder) {
     CreateGameFolder("Data");
     TDataWriter writer;
     WriteEventData(writer, SampleEvents());
-    writer.SaveTo(EventDataFileName);
+    writer.SaveTo(EventDataFile);
     EXPECT_EQ(LoadEventData(), SampleEvents());
 }
 

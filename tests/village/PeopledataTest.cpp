@@ -11,7 +11,7 @@
 namespace {
 
 TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
-    return TDataReader(PeopleDataFileName, std::move(bytes));
+    return TDataReader(std::string(PeopleDataFile), std::move(bytes));
 }
 
 TTalkData Talk(std::vector<std::string> lines, std::uint8_t nextTalk = 0,
@@ -96,13 +96,13 @@ TEST(Peopledata, TalkNumbersMustNameTalksOfThePerson) {
         }
         auto reader = ReaderOf(raw.Bytes());
         const auto error = GameErrorOf([&] { ReadPeopleData(reader); });
-        EXPECT_NE(error.find(PeopleDataFileName), std::string::npos) << error;
+        EXPECT_NE(error.find(PeopleDataFile), std::string::npos) << error;
         EXPECT_NE(error.find(Sjis("人物 5")), std::string::npos) << error;
     }
 }
 
 TEST(Peopledata, BadFilesAreRefusedNamingTheFile) {
-    ExpectEveryPrefixRefused(BytesOf(WritePeopleData, SamplePeople()), PeopleDataFileName,
+    ExpectEveryPrefixRefused(BytesOf(WritePeopleData, SamplePeople()), std::string(PeopleDataFile),
                              [](TDataReader& reader) { ReadPeopleData(reader); });
     for (const std::vector<std::uint8_t>& bytes : {
              std::vector<std::uint8_t>{0xff, 0xff, 0xff, 0xff},                // negative count
@@ -110,7 +110,7 @@ TEST(Peopledata, BadFilesAreRefusedNamingTheFile) {
              std::vector<std::uint8_t>{0, 0, 0, 0, 0},                         // a byte left over
          }) {
         auto reader = ReaderOf(bytes);
-        EXPECT_NE(GameErrorOf([&] { ReadPeopleData(reader); }).find(PeopleDataFileName),
+        EXPECT_NE(GameErrorOf([&] { ReadPeopleData(reader); }).find(PeopleDataFile),
                   std::string::npos);
     }
 }
@@ -120,7 +120,7 @@ TEST(Peopledata, LoadsFromTheDataFolder) {
     CreateGameFolder("Data");
     TDataWriter writer;
     WritePeopleData(writer, SamplePeople());
-    writer.SaveTo(PeopleDataFileName);
+    writer.SaveTo(PeopleDataFile);
     EXPECT_EQ(LoadPeopleData(), SamplePeople());
 }
 

@@ -7,7 +7,7 @@
 namespace {
 
 TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
-    return TDataReader(PeopleDataFileName, std::move(bytes));
+    return TDataReader(std::string(PeopleDataFile), std::move(bytes));
 }
 
 TEST(Talkdata, ReadsTheStoredLayout) {
@@ -39,8 +39,7 @@ TEST(Talkdata, RoundTripIsByteIdentical) {
 
 TEST(Talkdata, ATalkWithoutLinesIsRefused) {
     auto reader = ReaderOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_NE(GameErrorOf([&] { ReadTalkData(reader); }).find(PeopleDataFileName),
-              std::string::npos);
+    EXPECT_NE(GameErrorOf([&] { ReadTalkData(reader); }).find(PeopleDataFile), std::string::npos);
     TDataWriter writer;
     EXPECT_THROW(WriteTalkData(writer, TTalkData{}), TGameError);
     EXPECT_TRUE(writer.Bytes().empty());
@@ -53,14 +52,14 @@ TEST(Talkdata, BadCountsAreRefusedBeforeAllocating) {
              std::vector<std::uint8_t>{1, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff, 0xff, 0xff}, // negative
          }) {
         auto reader = ReaderOf(bytes);
-        EXPECT_NE(GameErrorOf([&] { ReadTalkData(reader); }).find(PeopleDataFileName),
+        EXPECT_NE(GameErrorOf([&] { ReadTalkData(reader); }).find(PeopleDataFile),
                   std::string::npos);
     }
 }
 
 TEST(Talkdata, EveryPrefixIsRefused) {
     ExpectEveryPrefixRefused(BytesOf(WriteTalkData, {{"One", "Two"}, {{"Go", 2}}, "After", 1}),
-                             PeopleDataFileName, [](TDataReader& reader) {
+                             std::string(PeopleDataFile), [](TDataReader& reader) {
                                  ReadTalkData(reader);
                                  reader.RequireEnd();
                              });
