@@ -9,14 +9,30 @@ namespace {
 // id, an empty name, the unused bytes and the acter number.
 constexpr size_t SmallestEnemyFile = 4 + 1 + 3 + 4;
 
+// Names of what is read, for the error messages; converted once.
+struct TEnemyWords {
+    std::string count = Sjis("敵の数");
+    std::string enemies = Sjis("敵");
+    std::string enemy = Sjis("敵 ");
+    std::string id = Sjis("敵の ID");
+    std::string name = Sjis("敵の名前");
+    std::string unused = Sjis("敵の未使用バイト");
+    std::string acterNo = Sjis("敵のアクター番号");
+};
+
+const TEnemyWords& Words() {
+    static const TEnemyWords words;
+    return words;
+}
+
 } // namespace
 
 TEnemyFile ReadEnemyFile(TDataReader& reader) {
     TEnemyFile enemy;
-    enemy.id = reader.ReadI32("enemy id");
-    enemy.name = reader.ReadShortString("enemy name");
-    reader.ReadBytes(enemy.unused.data(), enemy.unused.size(), "enemy unused bytes");
-    enemy.acterNo = reader.ReadI32("enemy acter number");
+    enemy.id = reader.ReadI32(Words().id);
+    enemy.name = reader.ReadShortString(Words().name);
+    reader.ReadBytes(enemy.unused.data(), enemy.unused.size(), Words().unused);
+    enemy.acterNo = reader.ReadI32(Words().acterNo);
     return enemy;
 }
 
@@ -28,12 +44,11 @@ void WriteEnemyFile(TDataWriter& writer, const TEnemyFile& enemy) {
 }
 
 std::vector<TEnemyFile> ReadEnemyData(TDataReader& reader) {
-    const size_t count = reader.ReadU16("enemy count");
-    reader.RequireRecords(count, SmallestEnemyFile, "enemies");
+    const size_t count = reader.ReadU16(Words().count);
+    reader.RequireRecords(count, SmallestEnemyFile, Words().enemies);
     std::vector<TEnemyFile> enemies(count);
-    const auto enemyWord = Sjis("敵 ");
     for (size_t i = 0; i < count; ++i) {
-        reader.SetContext(enemyWord + std::to_string(i + 1));
+        reader.SetContext(Words().enemy + std::to_string(i + 1));
         enemies[i] = ReadEnemyFile(reader);
     }
     reader.SetContext({});
@@ -42,7 +57,7 @@ std::vector<TEnemyFile> ReadEnemyData(TDataReader& reader) {
 }
 
 void WriteEnemyData(TDataWriter& writer, const std::vector<TEnemyFile>& enemies) {
-    writer.WriteCountU16(enemies.size(), "enemy count");
+    writer.WriteCountU16(enemies.size(), Words().count);
     for (const auto& enemy : enemies) {
         WriteEnemyFile(writer, enemy);
     }

@@ -13,14 +13,13 @@ bool NameIsEnded(const char (&name)[PropNameSize]) {
     return std::memchr(name, '\0', PropNameSize) != nullptr;
 }
 
-std::string UnendedNameProblem(const char* what, size_t index) {
-    return std::string(what) + " " + std::to_string(index + 1) +
-           Sjis(" の名前が NUL で終わっていません");
+std::string UnendedNameProblem(const std::string& what, size_t index) {
+    return what + " " + std::to_string(index + 1) + Sjis(" の名前が NUL で終わっていません");
 }
 
 template <typename Prop>
 void RequireNamesEnded(const TDataReader& reader, const std::vector<Prop>& props,
-                       const char* what) {
+                       const std::string& what) {
     for (size_t i = 0; i < props.size(); ++i) {
         if (!NameIsEnded(props[i].name)) {
             reader.FailContent(UnendedNameProblem(what, i));
@@ -29,7 +28,7 @@ void RequireNamesEnded(const TDataReader& reader, const std::vector<Prop>& props
 }
 
 template <typename Prop>
-void WriteProps(TDataWriter& writer, const std::vector<Prop>& props, const char* what) {
+void WriteProps(TDataWriter& writer, const std::vector<Prop>& props, const std::string& what) {
     for (size_t i = 0; i < props.size(); ++i) {
         if (!NameIsEnded(props[i].name)) {
             throw TGameError(UnendedNameProblem(what, i));
@@ -39,6 +38,21 @@ void WriteProps(TDataWriter& writer, const std::vector<Prop>& props, const char*
 }
 
 constexpr std::uint8_t EquipTypeCount = 3;
+
+// Names of what is read, for the error messages; converted once.
+struct TItemWords {
+    std::string keyCount = Sjis("鍵の数");
+    std::string toolCount = Sjis("道具の数");
+    std::string keys = Sjis("鍵");
+    std::string tools = Sjis("道具");
+    std::string equipCount = Sjis("装備の数");
+    std::string equipment = Sjis("装備");
+};
+
+const TItemWords& Words() {
+    static const TItemWords words;
+    return words;
+}
 
 } // namespace
 
@@ -57,22 +71,22 @@ void SetPropName(char (&name)[PropNameSize], const std::string& sjisText) {
 }
 
 TItemData ReadItemData(TDataReader& reader) {
-    const size_t keyCount = reader.ReadU8("key count");
-    const size_t toolCount = reader.ReadU8("tool count");
+    const size_t keyCount = reader.ReadU8(Words().keyCount);
+    const size_t toolCount = reader.ReadU8(Words().toolCount);
     TItemData items;
-    items.keys = reader.ReadRecords<TItemProp>(keyCount, "keys");
-    items.tools = reader.ReadRecords<TItemProp>(toolCount, "tools");
-    RequireNamesEnded(reader, items.keys, "key");
-    RequireNamesEnded(reader, items.tools, "tool");
+    items.keys = reader.ReadRecords<TItemProp>(keyCount, Words().keys);
+    items.tools = reader.ReadRecords<TItemProp>(toolCount, Words().tools);
+    RequireNamesEnded(reader, items.keys, Words().keys);
+    RequireNamesEnded(reader, items.tools, Words().tools);
     reader.RequireEnd();
     return items;
 }
 
 void WriteItemData(TDataWriter& writer, const TItemData& items) {
-    writer.WriteCountU8(items.keys.size(), "key count");
-    writer.WriteCountU8(items.tools.size(), "tool count");
-    WriteProps(writer, items.keys, "key");
-    WriteProps(writer, items.tools, "tool");
+    writer.WriteCountU8(items.keys.size(), Words().keyCount);
+    writer.WriteCountU8(items.tools.size(), Words().toolCount);
+    WriteProps(writer, items.keys, Words().keys);
+    WriteProps(writer, items.tools, Words().tools);
 }
 
 TItemData LoadItemData(std::string_view sjisName) {
@@ -83,10 +97,10 @@ TItemData LoadItemData(std::string_view sjisName) {
 std::vector<TEquipItemProp> ReadEQData(TDataReader& reader) {
     std::array<size_t, EquipTypeCount> counts{};
     for (auto& count : counts) {
-        count = reader.ReadU8("equipment count");
+        count = reader.ReadU8(Words().equipCount);
     }
     auto equipment =
-        reader.ReadRecords<TEquipItemProp>(counts[0] + counts[1] + counts[2], "equipment");
+        reader.ReadRecords<TEquipItemProp>(counts[0] + counts[1] + counts[2], Words().equipment);
     size_t index = 0;
     for (std::uint8_t type = 1; type <= EquipTypeCount; ++type) {
         for (size_t i = 0; i < counts[type - 1]; ++i, ++index) {
@@ -97,7 +111,7 @@ std::vector<TEquipItemProp> ReadEQData(TDataReader& reader) {
             }
         }
     }
-    RequireNamesEnded(reader, equipment, "equipment");
+    RequireNamesEnded(reader, equipment, Words().equipment);
     reader.RequireEnd();
     return equipment;
 }
@@ -114,9 +128,9 @@ void WriteEQData(TDataWriter& writer, const std::vector<TEquipItemProp>& equipme
         ++counts[prop.type - 1];
     }
     for (const auto count : counts) {
-        writer.WriteCountU8(count, "equipment count");
+        writer.WriteCountU8(count, Words().equipCount);
     }
-    WriteProps(writer, equipment, "equipment");
+    WriteProps(writer, equipment, Words().equipment);
 }
 
 std::vector<TEquipItemProp> LoadEQData(std::string_view sjisName) {

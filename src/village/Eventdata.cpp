@@ -22,17 +22,33 @@ std::string NoEventProblem() {
     return Sjis("イベントが 1 つもありません");
 }
 
+// Names of what is read, for the error messages; converted once.
+struct TEventWords {
+    std::string count = Sjis("イベントの数");
+    std::string events = Sjis("イベント");
+    std::string event = Sjis("イベント ");
+    std::string needed = Sjis("必要条件数");
+    std::string placementCount = Sjis("配置の数");
+    std::string placements = Sjis("配置");
+    std::string script = Sjis("スクリプト");
+};
+
+const TEventWords& Words() {
+    static const TEventWords words;
+    return words;
+}
+
 } // namespace
 
 TEvent ReadEvent(TDataReader& reader) {
     TEvent event;
-    event.neededConditions = reader.ReadI32("needed conditions");
+    event.neededConditions = reader.ReadI32(Words().needed);
     if (!NeededCountFits(event.neededConditions)) {
         reader.FailContent(NeededCountProblem(event.neededConditions));
     }
-    const size_t placementCount = reader.ReadCountI32("placement count");
-    event.placements = reader.ReadRecords<TEvent::placement>(placementCount, "placements");
-    event.script = reader.ReadLongString("event script");
+    const size_t placementCount = reader.ReadCountI32(Words().placementCount);
+    event.placements = reader.ReadRecords<TEvent::placement>(placementCount, Words().placements);
+    event.script = reader.ReadLongString(Words().script);
     return event;
 }
 
@@ -41,21 +57,20 @@ void WriteEvent(TDataWriter& writer, const TEvent& event) {
         throw TGameError(NeededCountProblem(event.neededConditions));
     }
     writer.WriteI32(event.neededConditions);
-    writer.WriteCountI32(event.placements.size(), "placement count");
+    writer.WriteCountI32(event.placements.size(), Words().placementCount);
     writer.WriteRecords(event.placements);
     writer.WriteLongString(event.script);
 }
 
 std::vector<TEvent> ReadEventData(TDataReader& reader) {
-    const size_t count = reader.ReadCountI32("event count");
+    const size_t count = reader.ReadCountI32(Words().count);
     if (count == 0) {
         reader.FailContent(NoEventProblem());
     }
-    reader.RequireRecords(count, SmallestEvent, "events");
+    reader.RequireRecords(count, SmallestEvent, Words().events);
     std::vector<TEvent> events(count);
-    const auto eventWord = Sjis("イベント ");
     for (size_t i = 0; i < count; ++i) {
-        reader.SetContext(eventWord + std::to_string(i));
+        reader.SetContext(Words().event + std::to_string(i));
         events[i] = ReadEvent(reader);
     }
     reader.SetContext({});
@@ -67,7 +82,7 @@ void WriteEventData(TDataWriter& writer, const std::vector<TEvent>& events) {
     if (events.empty()) {
         throw TGameError(NoEventProblem());
     }
-    writer.WriteCountI32(events.size(), "event count");
+    writer.WriteCountI32(events.size(), Words().count);
     for (const auto& event : events) {
         WriteEvent(writer, event);
     }

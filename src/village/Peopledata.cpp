@@ -38,17 +38,36 @@ std::string TalkNumberProblem(const TPeopleImp& person) {
     return {};
 }
 
+// Names of what is read, for the error messages; converted once.
+struct TPeopleWords {
+    std::string count = Sjis("人物の数");
+    std::string people = Sjis("人物");
+    std::string person = Sjis("人物 ");
+    std::string nth = Sjis(" 人目");
+    std::string talkOf = Sjis(" の会話 ");
+    std::string number = Sjis("人物番号");
+    std::string name = Sjis("人物の名前");
+    std::string acterNo = Sjis("人物のアクター番号");
+    std::string talkCount = Sjis("会話の数");
+    std::string talks = Sjis("会話");
+};
+
+const TPeopleWords& Words() {
+    static const TPeopleWords words;
+    return words;
+}
+
 } // namespace
 
 TPeopleImp ReadPeopleImp(TDataReader& reader) {
     TPeopleImp person;
-    person.personNo = reader.ReadU32("person number");
-    person.name = reader.ReadLongString("person name");
-    person.acterNo = reader.ReadU16("person acter number");
-    const size_t talkCount = reader.ReadCountI32("talk count");
-    reader.RequireRecords(talkCount, SmallestTalkData, "talks");
+    person.personNo = reader.ReadU32(Words().number);
+    person.name = reader.ReadLongString(Words().name);
+    person.acterNo = reader.ReadU16(Words().acterNo);
+    const size_t talkCount = reader.ReadCountI32(Words().talkCount);
+    reader.RequireRecords(talkCount, SmallestTalkData, Words().talks);
     person.talks.resize(talkCount);
-    const auto talkOf = Sjis("人物 ") + std::to_string(person.personNo) + Sjis(" の会話 ");
+    const auto talkOf = Words().person + std::to_string(person.personNo) + Words().talkOf;
     for (size_t k = 0; k < talkCount; ++k) {
         reader.SetContext(talkOf + std::to_string(k + 1));
         person.talks[k] = ReadTalkData(reader);
@@ -67,20 +86,18 @@ void WritePeopleImp(TDataWriter& writer, const TPeopleImp& person) {
     writer.WriteU32(person.personNo);
     writer.WriteLongString(person.name);
     writer.WriteU16(person.acterNo);
-    writer.WriteCountI32(person.talks.size(), "talk count");
+    writer.WriteCountI32(person.talks.size(), Words().talkCount);
     for (const auto& talk : person.talks) {
         WriteTalkData(writer, talk);
     }
 }
 
 std::vector<TPeopleImp> ReadPeopleData(TDataReader& reader) {
-    const size_t count = reader.ReadCountI32("person count");
-    reader.RequireRecords(count, SmallestPeopleImp, "people");
+    const size_t count = reader.ReadCountI32(Words().count);
+    reader.RequireRecords(count, SmallestPeopleImp, Words().people);
     std::vector<TPeopleImp> people(count);
-    const auto personWord = Sjis("人物 ");
-    const auto nthWord = Sjis(" 人目");
     for (size_t i = 0; i < count; ++i) {
-        reader.SetContext(personWord + std::to_string(i + 1) + nthWord);
+        reader.SetContext(Words().person + std::to_string(i + 1) + Words().nth);
         people[i] = ReadPeopleImp(reader);
     }
     reader.SetContext({});
@@ -89,7 +106,7 @@ std::vector<TPeopleImp> ReadPeopleData(TDataReader& reader) {
 }
 
 void WritePeopleData(TDataWriter& writer, const std::vector<TPeopleImp>& people) {
-    writer.WriteCountI32(people.size(), "person count");
+    writer.WriteCountI32(people.size(), Words().count);
     for (const auto& person : people) {
         WritePeopleImp(writer, person);
     }

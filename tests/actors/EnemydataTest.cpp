@@ -63,7 +63,7 @@ TEST(Enemydata, BadFilesAreRefusedNamingTheFile) {
 
     // A count far past the end fails before anything is allocated.
     auto huge = ReaderOf({0xff, 0xff, 1, 0, 0, 0});
-    EXPECT_NE(GameErrorOf([&] { ReadEnemyData(huge); }).find("enemies"), std::string::npos);
+    EXPECT_NE(GameErrorOf([&] { ReadEnemyData(huge); }).find(Sjis("敵 の個数")), std::string::npos);
 }
 
 TEST(Enemydata, LoadsFromTheDataFolder) {

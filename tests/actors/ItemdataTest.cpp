@@ -136,7 +136,8 @@ TEST(Itemdata, NamesWithoutTheirNulAreRefused) {
     auto bytes = BytesOf(WriteItemData, SampleItems());
     std::fill(bytes.begin() + 2 + PropNameSize, bytes.begin() + 2 + 2 * PropNameSize, 'x');
     auto reader = ItemReader(bytes);
-    EXPECT_NE(GameErrorOf([&] { ReadItemData(reader); }).find("key 2"), std::string::npos);
+    EXPECT_NE(GameErrorOf([&] { ReadItemData(reader); }).find(Sjis("鍵 2 の名前")),
+              std::string::npos);
 }
 
 TEST(Itemdata, BadFilesAreRefusedNamingTheFile) {
