@@ -1,0 +1,56 @@
+#pragma once
+
+#include "scene/Textureimage.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One texture known by name: the picture is read from its file once, when a
+// material first names it. The device texture is the engine's, made from
+// this picture whenever the engine starts on a window.
+class TextureContainer {
+public:
+    explicit TextureContainer(std::string sjisName);
+
+    // The name as first given (Shift-JIS, relative to the current folder).
+    const std::string& Name() const { return name; }
+    // False when the file was missing or could not be decoded.
+    bool Loaded() const { return !image.rgba.empty(); }
+    const TTextureImage& Image() const { return image; }
+    int Width() const { return image.width; }
+    int Height() const { return image.height; }
+    int BitsPerPixel() const { return image.bitsPerPixel; }
+    // Distinguishes this container from any later one of the same name.
+    std::uint64_t Serial() const { return serial; }
+
+private:
+    std::string name;
+    TTextureImage image;
+    std::uint64_t serial;
+};
+
+// The registry of all textures, one per name, names compared without regard
+// to case or to "\" against "/".
+class CD3DTextureManager {
+public:
+    static CD3DTextureManager& Instance();
+
+    // The texture of that name, loading it at its first mention.
+    const TextureContainer& Register(const std::string& sjisName);
+    const TextureContainer* Find(std::string_view sjisName) const;
+    // Every registered texture, in the order of their keys.
+    std::vector<const TextureContainer*> All() const;
+    // Forgets every texture, for tools and tests that load a new set.
+    void Clear() { textures.clear(); }
+
+    // The registry key: ASCII letters folded to lower case and "\" made "/",
+    // leaving the second bytes of double-byte characters alone.
+    static std::string Key(std::string_view sjisName);
+
+private:
+    std::map<std::string, std::unique_ptr<TextureContainer>> textures;
+};
