@@ -5,7 +5,6 @@
 #include "scene/Xfileparser.h"
 
 #include <cmath>
-#include <numeric>
 
 namespace {
 
@@ -40,12 +39,18 @@ struct TVector {
     float x, y, z;
 };
 
-TVector Minus(const TVector& a, const TVector& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+TVector Minus(const TVector& a, const TVector& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 TVector Cross(const TVector& a, const TVector& b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-float Length(const TVector& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
-TVector PositionOf(const TD3DVertex& v) { return {v.x, v.y, v.z}; }
+float Length(const TVector& v) {
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
+TVector PositionOf(const TD3DVertex& v) {
+    return {v.x, v.y, v.z};
+}
 
 // Each triangle (a, b, c) adds its unit normal (b - a) x (c - b) to its
 // corners; a corner whose sum is shorter than 0.1 faces +z.
@@ -93,7 +98,7 @@ const TXDataObject* FirstChild(const TXDataObject& object, const char* templateN
 
 class TModelBuilder {
 public:
-    TModelBuilder(const TXFileData& file, const std::array<int, MaterialSlotCount>& slotOf)
+    TModelBuilder(const TXFileData& file, const TMaterialRemap& slotOf)
         : data(file), remap(slotOf) {}
 
     void Build(CD3DFileObject& root) {
@@ -231,8 +236,7 @@ private:
                 continue;
             }
             if (number < MaterialSlotCount) {
-                ReadMaterial(*material, slots[static_cast<size_t>(remap[static_cast<size_t>(number)])],
-                             hasAlpha);
+                ReadMaterial(*material, slots[static_cast<size_t>(remap.SlotOf(number))], hasAlpha);
             }
             ++number;
         }
@@ -296,7 +300,7 @@ private:
     }
 
     const TXFileData& data;
-    const std::array<int, MaterialSlotCount>& remap;
+    const TMaterialRemap& remap;
 };
 
 } // namespace
@@ -323,9 +327,7 @@ void CD3DFileObject::SetMesh(std::vector<TD3DVertex> meshVertices,
     }
 }
 
-CD3DFile::CD3DFile() : root(std::make_unique<CD3DFileObject>("D3DFile_Root")) {
-    std::iota(remap.begin(), remap.end(), 0);
-}
+CD3DFile::CD3DFile() : root(std::make_unique<CD3DFileObject>("D3DFile_Root")) {}
 
 void CD3DFile::Load(const std::string& sjisFileName) {
     root = std::make_unique<CD3DFileObject>("D3DFile_Root");
@@ -341,12 +343,4 @@ void CD3DFile::LoadFromBytes(const std::vector<std::uint8_t>& bytes) {
         root = std::make_unique<CD3DFileObject>("D3DFile_Root");
         throw;
     }
-}
-
-void CD3DFile::SwapMat(int a, int b) {
-    if (a < 0 || b < 0 || a >= MaterialSlotCount || b >= MaterialSlotCount) {
-        return;
-    }
-    remap[static_cast<size_t>(a)] = b;
-    remap[static_cast<size_t>(b)] = a;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene/Dx7matinit.h"
+#include "scene/SwapList.h"
 
 #include <array>
 #include <cstdint>
@@ -34,7 +35,7 @@ struct TD3DVertex {
 #pragma pack(pop)
 static_assert(sizeof(TD3DVertex) == 32);
 
-constexpr int MaterialSlotCount = 16;
+constexpr int MaterialSlotCount = TMaterialRemap::SlotCount;
 
 struct TMaterialSlot {
     TD3DMaterial material;
@@ -95,14 +96,14 @@ public:
     // Parses a model from bytes already in memory.
     void LoadFromBytes(const std::vector<std::uint8_t>& bytes);
 
-    // remap[a] := b and remap[b] := a; pairs outside 0-15 are ignored.
-    void SwapMat(int a, int b);
-    const std::array<int, MaterialSlotCount>& Remap() const { return remap; }
+    // Takes effect at the next load.
+    void SwapMat(int a, int b) { remap.Swap(a, b); }
+    const TMaterialRemap& Remap() const { return remap; }
 
     const CD3DFileObject& Root() const { return *root; }
     bool IsEmpty() const { return root->Children().empty(); }
 
 private:
     std::unique_ptr<CD3DFileObject> root;
-    std::array<int, MaterialSlotCount> remap;
+    TMaterialRemap remap;
 };

@@ -32,6 +32,5 @@ std::string Printable(std::string_view sjis) {
 
 void LogSceneProblem(std::string_view what, std::string_view sjisFileName,
                      std::string_view problem) {
-    std::cerr << "tessarine: " << what << " " << Printable(sjisFileName) << ": " << problem
-              << '\n';
+    std::cerr << "tessarine: " << what << " " << Printable(sjisFileName) << ": " << problem << '\n';
 }

@@ -52,15 +52,21 @@ CD3DTextureManager& CD3DTextureManager::Instance() {
 }
 
 std::string CD3DTextureManager::Key(std::string_view sjisName) {
-    std::string key(sjisName);
-    for (size_t i = 0; i < key.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(key[i]);
-        if (IsLeadByte(byte)) {
+    std::string key;
+    key.reserve(sjisName.size());
+    for (size_t i = 0; i < sjisName.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(sjisName[i]);
+        if (IsLeadByte(byte) && i + 1 < sjisName.size()) {
+            key += sjisName.substr(i, 2);
             ++i;
         } else if (byte >= 'A' && byte <= 'Z') {
-            key[i] = static_cast<char>(byte - 'A' + 'a');
-        } else if (byte == '\\') {
-            key[i] = '/';
+            key += static_cast<char>(byte - 'A' + 'a');
+        } else if (byte == '\\' || byte == '/') {
+            if (key.empty() || key.back() != '/') {
+                key += '/';
+            }
+        } else {
+            key += static_cast<char>(byte);
         }
     }
     return key;

@@ -34,7 +34,7 @@ private:
 };
 
 // The registry of all textures, one per name, names compared without regard
-// to case or to "\" against "/".
+// to case or to the kind and number of separators.
 class CD3DTextureManager {
 public:
     static CD3DTextureManager& Instance();
@@ -47,8 +47,8 @@ public:
     // Forgets every texture, for tools and tests that load a new set.
     void Clear() { textures.clear(); }
 
-    // The registry key: ASCII letters folded to lower case and "\" made "/",
-    // leaving the second bytes of double-byte characters alone.
+    // The registry key: ASCII letters in lower case, each run of "\" and "/"
+    // one "/"; the second bytes of double-byte characters stay as they are.
     static std::string Key(std::string_view sjisName);
 
 private:

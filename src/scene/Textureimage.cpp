@@ -57,9 +57,8 @@ TTextureImage Blank(int width, int height, int bits, bool alpha) {
 void Put(TTextureImage& image, int x, int y, std::uint8_t r, std::uint8_t g, std::uint8_t b,
          std::uint8_t a) {
     std::uint8_t* texel =
-        image.rgba.data() + (static_cast<size_t>(y) * static_cast<size_t>(image.width) +
-                             static_cast<size_t>(x)) *
-                                4;
+        image.rgba.data() +
+        (static_cast<size_t>(y) * static_cast<size_t>(image.width) + static_cast<size_t>(x)) * 4;
     texel[0] = r;
     texel[1] = g;
     texel[2] = b;
@@ -218,7 +217,8 @@ TTextureImage DecodeTarga(const std::vector<std::uint8_t>& content) {
         at += static_cast<size_t>(colourMapLength) * ((colourMapBits + 7u) / 8u);
     }
     const size_t pixelBytes = static_cast<size_t>(bits / 8);
-    const std::uint64_t total = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
+    const std::uint64_t total =
+        static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
     if (type == TargaTrueColour) {
         file.Need(at, total * pixelBytes, "the pixels");
     } else if (at > file.Size() || total > (file.Size() - at) * MaxPixelsPerByte) {
