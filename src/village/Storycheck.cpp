@@ -5,12 +5,10 @@
 #include "world/Base3dutil.h"
 #include "world/BlockRecords.h"
 
-#include <algorithm>
 #include <map>
 
 namespace {
 
-constexpr std::int32_t ConditionCount = 10;
 constexpr std::int32_t EntranceAreaCount = 9;
 
 std::string Number(std::int64_t value) {
@@ -30,7 +28,7 @@ public:
             } else if (line.command == "DungInfo") {
                 Add(Sjis("DungInfo は会話後処理では使えません (エラーになります)"));
             } else {
-                Add(Sjis("不明な命令 ") + line.command + Sjis(" (無視されます)"));
+                AddUnknown(line);
             }
         });
     }
@@ -44,7 +42,7 @@ public:
             } else if (line.command == "DungInfo") {
                 CheckDungInfo(line);
             } else {
-                Add(Sjis("不明な命令 ") + line.command + Sjis(" (無視されます)"));
+                AddUnknown(line);
             }
         });
     }
@@ -63,6 +61,10 @@ private:
     }
 
     void Add(const std::string& problem) { problems.push_back(place + problem); }
+
+    void AddUnknown(const TScriptLine& line) {
+        Add(Sjis("不明な命令 ") + line.command + Sjis(" (無視されます)"));
+    }
 
     // The arguments as numbers, or none after reporting why not.
     std::optional<std::vector<std::int32_t>> Arguments(const TScriptLine& line, size_t count) {
@@ -98,9 +100,9 @@ private:
             return;
         }
         const auto needed = story.events[static_cast<size_t>(stage) - 1].neededConditions;
-        if (condition < 1 || condition > ConditionCount) {
-            Add(Sjis("条件 ") + Number(condition) + Sjis(" は 1 から ") + Number(ConditionCount) +
-                Sjis(" のはずです"));
+        if (condition < 1 || condition > MaxEventConditions) {
+            Add(Sjis("条件 ") + Number(condition) + Sjis(" は 1 から ") +
+                Number(MaxEventConditions) + Sjis(" のはずです"));
         } else if (needed > 0 && condition > needed) {
             Add(Sjis("条件 ") + Number(condition) + Sjis(" はステージ ") + Number(stage) +
                 Sjis(" (イベント ") + Number(stage - 1) + Sjis(") の必要条件数 ") + Number(needed) +
