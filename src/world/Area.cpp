@@ -13,22 +13,24 @@ std::string AreaName(size_t index) {
     return Sjis("エリア ") + std::to_string(index);
 }
 
-void RequireKnownStages(const TDataReader& reader, const std::vector<TAreaData>& areas,
-                        size_t stageCount) {
+} // namespace
+
+std::vector<TDataProblem> FindAreaProblems(const std::vector<TAreaData>& areas, size_t stageCount) {
+    std::vector<TDataProblem> problems;
     for (size_t area = 0; area < areas.size(); ++area) {
         const auto& numbers = areas[area].stageNumbers;
         for (size_t pos = 0; pos < numbers.size(); ++pos) {
             if (numbers[pos] < 1 || numbers[pos] > stageCount) {
-                reader.FailContent(AreaName(area) + ": " + std::to_string(pos + 1) +
-                                   Sjis(" 番目のステージ番号 ") + std::to_string(numbers[pos]) +
-                                   Sjis(" がありません (ステージ数 ") + std::to_string(stageCount) +
-                                   ")");
+                problems.push_back(
+                    {area, TDataList::AreaStages, pos,
+                     AreaName(area) + ": " + std::to_string(pos + 1) +
+                         Sjis(" 番目のステージ番号 ") + std::to_string(numbers[pos]) +
+                         Sjis(" がありません (ステージ数 ") + std::to_string(stageCount) + ")"});
             }
         }
     }
+    return problems;
 }
-
-} // namespace
 
 std::vector<TAreaData> ReadAreaData(TDataReader& reader) {
     const size_t count = reader.ReadCountI32(Sjis("エリア数"));
@@ -60,7 +62,9 @@ TAreaOperator::TAreaOperator(const TDungeonData& stageList, std::string_view sji
     : stages(stageList) {
     auto reader = TDataReader::FromFile(sjisName);
     areas = ReadAreaData(reader);
-    RequireKnownStages(reader, areas, stages.size());
+    if (const auto problems = FindAreaProblems(areas, stages.size()); !problems.empty()) {
+        reader.FailContent(problems.front().message);
+    }
 }
 
 const TAreaData& TAreaOperator::GetArea(size_t index) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "world/DataProblem.h"
 #include "world/Mapdata.h"
 
 #include <cstdint>
@@ -25,6 +26,9 @@ struct TAreaData {
 std::vector<TAreaData> ReadAreaData(TDataReader& reader);
 // Raises TGameError when a count or text does not fit its field.
 void WriteAreaData(TDataWriter& writer, const std::vector<TAreaData>& areas);
+
+// Stage numbers that name no stage of a list of `stageCount` stages.
+std::vector<TDataProblem> FindAreaProblems(const std::vector<TAreaData>& areas, size_t stageCount);
 
 // The areas and their stages, as the entrance screen asks for them.
 class TAreaOperator {

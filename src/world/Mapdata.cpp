@@ -87,7 +87,7 @@ TStageData ReadStage(TDataReader& reader, size_t stageNumber) {
     }
     reader.SetContext(stageContext);
     if (const auto problems = FindStageProblems(stage); !problems.empty()) {
-        reader.FailContent(problems.front());
+        reader.FailContent(problems.front().message);
     }
     return stage;
 }

@@ -13,7 +13,7 @@ void CheckGuests(const TFloarData& floar, TPlacementProblems& problems) {
     for (size_t i = 0; i < floar.guests.size(); ++i) {
         const auto kind = floar.guests[i].kind;
         if (kind != BG_Enemy && kind != BG_Obstacle) {
-            problems.Add(i, "ゲスト",
+            problems.Add(TDataList::Guests, i,
                          Sjis("の種類 ") + Number(kind) +
                              Sjis(" は 1 (敵) か 2 (障害ブロック) のはずです"));
         }
@@ -25,10 +25,10 @@ void CheckObjects(const TFloarData& floar, TPlacementProblems& problems) {
     for (size_t i = 0; i < objects.size(); ++i) {
         const auto& object = objects[i];
         if (object.kind < BO_Door || object.kind > BO_Fairy) {
-            problems.Add(i, "物体",
+            problems.Add(TDataList::Objects, i,
                          Sjis("の種類 ") + Number(object.kind) + Sjis(" は 1 から 4 のはずです"));
         } else if (object.kind == BO_Door && object.subKind > DoorByHandSubKind) {
-            problems.Add(i, "物体",
+            problems.Add(TDataList::Objects, i,
                          Sjis("(扉) の副種類 ") + Number(object.subKind) +
                              Sjis(" は 7 までのはずです"));
         }
@@ -36,7 +36,7 @@ void CheckObjects(const TFloarData& floar, TPlacementProblems& problems) {
             continue;
         }
         if (object.link > objects.size() || !MakesOnOffObje(objects[object.link - 1])) {
-            problems.Add(i, "物体",
+            problems.Add(TDataList::Objects, i,
                          Sjis("のリンク ") + Number(object.link) +
                              Sjis(" が扉かスイッチの物体を指していません"));
         }
@@ -47,10 +47,10 @@ void CheckItems(const TFloarData& floar, TPlacementProblems& problems) {
     for (size_t i = 0; i < floar.items.size(); ++i) {
         const auto& item = floar.items[i];
         if (item.kind < BI_Key || item.kind > BI_Tool) {
-            problems.Add(i, "アイテム",
+            problems.Add(TDataList::Items, i,
                          Sjis("の種類 ") + Number(item.kind) + Sjis(" は 1 から 3 のはずです"));
         } else if (item.chest == 0 && item.kind == BI_Tool && item.id != FreeToolId) {
-            problems.Add(i, "アイテム",
+            problems.Add(TDataList::Items, i,
                          Sjis("(道具 ") + Number(item.id) + Sjis(") は宝箱の中にしか置けません"));
         }
     }
@@ -73,7 +73,7 @@ size_t TargetFloarOf(const TBlockFloar& exit, size_t floarNumber) {
 void CheckExit(const TStageData& stage, size_t floarNumber, size_t index, const TBlockFloar& exit,
                TPlacementProblems& problems) {
     if (exit.subKind < EXIT_FloarUp || exit.subKind > EXIT_ToFloar) {
-        problems.Add(index, "床アクター",
+        problems.Add(TDataList::FloarActers, index,
                      Sjis("(出口) の副種類 ") + Number(exit.subKind) +
                          Sjis(" は 1 から 5 のはずです"));
         return;
@@ -83,13 +83,13 @@ void CheckExit(const TStageData& stage, size_t floarNumber, size_t index, const 
     }
     const size_t target = TargetFloarOf(exit, floarNumber);
     if (target < 1 || target > stage.floars.size()) {
-        problems.Add(index, "床アクター",
+        problems.Add(TDataList::FloarActers, index,
                      Sjis("(出口) の行き先フロア ") + Number(target) + Sjis(" がありません"));
         return;
     }
     const auto& targetFloar = stage.floars[target - 1];
     if (exit.arrivalXOrLink >= targetFloar.width || exit.arrivalYOrTimer >= targetFloar.height) {
-        problems.Add(index, "床アクター",
+        problems.Add(TDataList::FloarActers, index,
                      Sjis("(出口) の到着") +
                          TPlacementProblems::OutsideText(exit.arrivalXOrLink, exit.arrivalYOrTimer,
                                                          targetFloar.width, targetFloar.height) +
@@ -107,46 +107,50 @@ void CheckFloarActers(const TStageData& stage, size_t floarNumber, TPlacementPro
             const size_t link = acter.arrivalXOrLink;
             if (link < 1 || link > floar.objects.size() ||
                 !MakesOnOffObje(floar.objects[link - 1])) {
-                problems.Add(i, "床アクター",
+                problems.Add(TDataList::FloarActers, i,
                              Sjis("(床スイッチ) のリンク ") + Number(link) +
                                  Sjis(" が扉かスイッチの物体を指していません"));
             }
         } else if (acter.kind != BF_LevelFloar && acter.kind != BF_ForcedLevelFloar) {
-            problems.Add(i, "床アクター",
+            problems.Add(TDataList::FloarActers, i,
                          Sjis("の種類 ") + Number(acter.kind) + Sjis(" は 1 から 4 のはずです"));
         }
     }
 }
 
-void CheckStart(const TStageData& stage, std::vector<std::string>& problems) {
-    if (stage.startFloar < 1 || stage.startFloar > stage.floars.size()) {
-        problems.push_back(Sjis("開始フロア ") + Number(stage.startFloar) + Sjis(" がありません"));
+void CheckStart(const TStageData& stage, std::vector<TDataProblem>& problems) {
+    const size_t number = stage.startFloar;
+    if (number < 1 || number > stage.floars.size()) {
+        problems.push_back({number, TDataList::StageStart, 0,
+                            Sjis("開始フロア ") + Number(number) + Sjis(" がありません")});
         return;
     }
-    const auto& floar = stage.floars[stage.startFloar - 1u];
+    const auto& floar = stage.floars[number - 1];
     if (stage.startX >= floar.width || stage.startY >= floar.height) {
-        problems.push_back(Sjis("開始") + TPlacementProblems::OutsideText(stage.startX,
-                                                                          stage.startY, floar.width,
-                                                                          floar.height));
+        problems.push_back(
+            {number, TDataList::StageStart, 0,
+             Sjis("開始") + TPlacementProblems::OutsideText(stage.startX, stage.startY, floar.width,
+                                                            floar.height)});
     }
 }
 
 } // namespace
 
-std::vector<std::string> FindStageProblems(const TStageData& stage) {
-    std::vector<std::string> problems;
+std::vector<TDataProblem> FindStageProblems(const TStageData& stage) {
+    std::vector<TDataProblem> problems;
     // A stage without floors has no start to check.
     if (!stage.floars.empty()) {
         CheckStart(stage, problems);
     }
     for (size_t number = 1; number <= stage.floars.size(); ++number) {
         const auto& floar = stage.floars[number - 1];
-        TPlacementProblems floarProblems(problems, Sjis("フロア ") + Number(number));
-        floarProblems.RequireInside(floar.guests, "ゲスト", floar.width, floar.height);
-        floarProblems.RequireInside(floar.objects, "物体", floar.width, floar.height);
-        floarProblems.RequireInside(floar.items, "アイテム", floar.width, floar.height);
-        floarProblems.RequireInside(floar.floarActers, "床アクター", floar.width, floar.height);
-        floarProblems.RequireInside(floar.forces, "フォース", floar.width, floar.height);
+        TPlacementProblems floarProblems(problems, number, Sjis("フロア ") + Number(number));
+        floarProblems.RequireInside(floar.guests, TDataList::Guests, floar.width, floar.height);
+        floarProblems.RequireInside(floar.objects, TDataList::Objects, floar.width, floar.height);
+        floarProblems.RequireInside(floar.items, TDataList::Items, floar.width, floar.height);
+        floarProblems.RequireInside(floar.floarActers, TDataList::FloarActers, floar.width,
+                                    floar.height);
+        floarProblems.RequireInside(floar.forces, TDataList::Forces, floar.width, floar.height);
         CheckGuests(floar, floarProblems);
         CheckObjects(floar, floarProblems);
         CheckItems(floar, floarProblems);

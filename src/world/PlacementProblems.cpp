@@ -2,9 +2,33 @@
 
 #include "platform/SjisText.h"
 
-void TPlacementProblems::Add(size_t index, const char* utf8Record, const std::string& sjisText) {
-    problems.push_back(gridName + ": " + std::to_string(index + 1) + Sjis(" 番目の") +
-                       Sjis(utf8Record) + sjisText);
+namespace {
+
+const char* RecordName(TDataList list) {
+    switch (list) {
+    case TDataList::Guests:
+        return "ゲスト";
+    case TDataList::Objects:
+        return "物体";
+    case TDataList::Items:
+        return "アイテム";
+    case TDataList::FloarActers:
+        return "床アクター";
+    case TDataList::Forces:
+        return "フォース";
+    case TDataList::StageStart:
+    case TDataList::AreaStages:
+        break;
+    }
+    return "記録";
+}
+
+} // namespace
+
+void TPlacementProblems::Add(TDataList list, size_t index, const std::string& sjisText) {
+    problems.push_back({groupNumber, list, index,
+                        groupName + ": " + std::to_string(index + 1) + Sjis(" 番目の") +
+                            Sjis(RecordName(list)) + sjisText});
 }
 
 std::string TPlacementProblems::OutsideText(std::uint16_t x, std::uint16_t y, std::uint16_t width,

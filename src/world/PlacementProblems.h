@@ -1,34 +1,37 @@
 #pragma once
 
+#include "world/DataProblem.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// Collects what is wrong with the records placed on one grid, each problem as
-// Shift-JIS text that names the grid and the record.
+// Collects what is wrong with the records placed on one floor or village area.
 class TPlacementProblems {
 public:
-    TPlacementProblems(std::vector<std::string>& target, std::string sjisGridName)
-        : problems(target), gridName(std::move(sjisGridName)) {}
+    TPlacementProblems(std::vector<TDataProblem>& target, size_t group, std::string sjisGroupName)
+        : problems(target), groupNumber(group), groupName(std::move(sjisGroupName)) {}
 
-    // The text follows "<grid>: <index + 1> 番目の<record>".
-    void Add(size_t index, const char* utf8Record, const std::string& sjisText);
+    // The message reads "<group>: <index + 1> 番目の<record of the list><sjisText>".
+    void Add(TDataList list, size_t index, const std::string& sjisText);
 
-    // Adds a problem unless (x, y) is a block of a width x height grid.
+    // Adds a problem for every record whose (x, y) is not a block of the grid.
     template <typename TRecord>
-    void RequireInside(const std::vector<TRecord>& records, const char* utf8Record,
-                       std::uint16_t width, std::uint16_t height) {
+    void RequireInside(const std::vector<TRecord>& records, TDataList list, std::uint16_t width,
+                       std::uint16_t height) {
         for (size_t i = 0; i < records.size(); ++i) {
             if (records[i].x >= width || records[i].y >= height) {
-                Add(i, utf8Record, OutsideText(records[i].x, records[i].y, width, height));
+                Add(list, i, OutsideText(records[i].x, records[i].y, width, height));
             }
         }
     }
 
+    // "の位置 (x, y) が W x H の外です"
     static std::string OutsideText(std::uint16_t x, std::uint16_t y, std::uint16_t width,
                                    std::uint16_t height);
 
 private:
-    std::vector<std::string>& problems;
-    std::string gridName;
+    std::vector<TDataProblem>& problems;
+    size_t groupNumber;
+    std::string groupName;
 };

@@ -35,7 +35,7 @@ TTownData ReadTownData(TDataReader& reader) {
     reader.SetContext({});
     reader.RequireEnd();
     if (const auto problems = FindTownProblems(areas); !problems.empty()) {
-        reader.FailContent(problems.front());
+        reader.FailContent(problems.front().message);
     }
     return areas;
 }

@@ -13,7 +13,7 @@ void CheckObjects(const TFieldData& field, TPlacementProblems& problems) {
     for (size_t i = 0; i < field.objects.size(); ++i) {
         const auto kind = field.objects[i].kind;
         if (kind != BO_BigObje && kind != BO_Person) {
-            problems.Add(i, "物体",
+            problems.Add(TDataList::Objects, i,
                          Sjis("の種類 ") + Number(kind) +
                              Sjis(" は 1 (大物体) か 2 (人) のはずです"));
         }
@@ -26,14 +26,14 @@ void CheckExit(const TTownData& areas, size_t index, const TBlockFloar& exit,
         return;
     }
     if (exit.subKind != EXIT_ToFloar) {
-        problems.Add(index, "床アクター",
+        problems.Add(TDataList::FloarActers, index,
                      Sjis("(出口) の副種類 ") + Number(exit.subKind) +
                          Sjis(" は 3 から 5 のはずです"));
         return;
     }
     // The exit names its target by position + 1.
     if (exit.targetFloar < 1 || exit.targetFloar > areas.size()) {
-        problems.Add(index, "床アクター",
+        problems.Add(TDataList::FloarActers, index,
                      Sjis("(出口) の行き先 ") + Number(exit.targetFloar) +
                          Sjis(" に当たるエリアがありません (エリア数 ") + Number(areas.size()) +
                          ")");
@@ -41,7 +41,7 @@ void CheckExit(const TTownData& areas, size_t index, const TBlockFloar& exit,
     }
     const auto& target = areas[exit.targetFloar - 1u];
     if (exit.arrivalXOrLink >= target.width || exit.arrivalYOrTimer >= target.height) {
-        problems.Add(index, "床アクター",
+        problems.Add(TDataList::FloarActers, index,
                      Sjis("(出口) の到着") +
                          TPlacementProblems::OutsideText(exit.arrivalXOrLink, exit.arrivalYOrTimer,
                                                          target.width, target.height) +
@@ -56,7 +56,7 @@ void CheckFloarActers(const TTownData& areas, const TFieldData& field,
         if (acter.kind == BF_Exit) {
             CheckExit(areas, i, acter, problems);
         } else {
-            problems.Add(i, "床アクター",
+            problems.Add(TDataList::FloarActers, i,
                          Sjis("の種類 ") + Number(acter.kind) + Sjis(" は 1 (出口) のはずです"));
         }
     }
@@ -64,13 +64,14 @@ void CheckFloarActers(const TTownData& areas, const TFieldData& field,
 
 } // namespace
 
-std::vector<std::string> FindTownProblems(const TTownData& areas) {
-    std::vector<std::string> problems;
+std::vector<TDataProblem> FindTownProblems(const TTownData& areas) {
+    std::vector<TDataProblem> problems;
     for (size_t area = 0; area < areas.size(); ++area) {
         const auto& field = areas[area];
-        TPlacementProblems fieldProblems(problems, Sjis("エリア ") + Number(area));
-        fieldProblems.RequireInside(field.objects, "物体", field.width, field.height);
-        fieldProblems.RequireInside(field.floarActers, "床アクター", field.width, field.height);
+        TPlacementProblems fieldProblems(problems, area, Sjis("エリア ") + Number(area));
+        fieldProblems.RequireInside(field.objects, TDataList::Objects, field.width, field.height);
+        fieldProblems.RequireInside(field.floarActers, TDataList::FloarActers, field.width,
+                                    field.height);
         CheckObjects(field, fieldProblems);
         CheckFloarActers(areas, field, fieldProblems);
     }

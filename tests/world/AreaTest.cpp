@@ -96,6 +96,15 @@ TEST_F(AreaOperator, IndexesThatAreNotThereAreRefused) {
     EXPECT_THROW(areas.GetAreaStage(0, 2), TGameError);
 }
 
+TEST(Area, ProblemsPointAtTheStageNumber) {
+    const auto problems = FindAreaProblems({{0, "a", {1}}, {0, "b", {2, 0, 3}}}, 3);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].group, 1u);
+    EXPECT_EQ(problems[0].list, TDataList::AreaStages);
+    EXPECT_EQ(problems[0].record, 1u);
+    EXPECT_EQ(FindAreaProblems(SampleAreas, 2).size(), 0u);
+}
+
 TEST_F(AreaOperator, StageNumbersOutsideTheStageListAreRefused) {
     for (const std::uint8_t number : {std::uint8_t{0}, std::uint8_t{4}}) {
         SaveAreas({{0, "a", {1}}, {0, "b", {2, number}}});

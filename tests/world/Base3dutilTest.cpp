@@ -1,6 +1,7 @@
+#include "world/Base3dutil.h"
+
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
-#include "world/Base3dutil.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include "support/FormatTesting.h"
 #include "support/TempFolder.h"
 #include "world/DataFile.h"
+#include "world/MapdataCheck.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -78,6 +79,16 @@ TEST(Mapdata, ReadsTheFieldsInFileOrder) {
     EXPECT_EQ(floar.grid[1][2], (TBlockFile{16, 17, 18}));
     EXPECT_TRUE(floar.guests.empty() && floar.objects.empty() && floar.items.empty() &&
                 floar.floarActers.empty() && floar.forces.empty() && floar.enemies.empty());
+}
+
+TEST(Mapdata, AStageWithoutFloarsIsItsNameAndSixBytes) {
+    TBytes file;
+    file.U8(2).U8(0).U8(1).Text("X").U8(3).U8(4).U16(5).U16(6);
+    file.U8(0).U8(1).Text("Y").Repeat(0, 6);
+    const auto stages = ReadBytes(file.Bytes());
+    ASSERT_EQ(stages.size(), 2u);
+    EXPECT_EQ(stages[0], (TStageData{"X", 3, 4, 5, 6, {}}));
+    EXPECT_EQ(stages[1].name, "Y");
 }
 
 TEST(Mapdata, ArraysFollowAllTheCountsInTheSameOrder) {
@@ -236,6 +247,24 @@ TEST(Mapdata, PlacementsNoFloarCanHoldAreRefused) {
             << c.name << ": " << SjisToUtf8(message);
         EXPECT_NE(message.find(Sjis("ステージ 1")), std::string::npos) << c.name;
     }
+}
+
+TEST(Mapdata, ProblemsPointAtTheirRecords) {
+    auto stage = SampleStages()[0];
+    stage.startFloar = 9;
+    stage.floars[0].guests[1].x = 3;
+    stage.floars[1].floarActers = {{0, 0, BF_Exit, EXIT_FloarDown, 0, 0, 0, 0}};
+    const auto problems = FindStageProblems(stage);
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(problems[0].list, TDataList::StageStart);
+    EXPECT_EQ(problems[0].group, 9u);
+    EXPECT_EQ(problems[1].list, TDataList::Guests);
+    EXPECT_EQ(problems[1].group, 1u);
+    EXPECT_EQ(problems[1].record, 1u);
+    EXPECT_EQ(problems[2].list, TDataList::FloarActers);
+    EXPECT_EQ(problems[2].group, 2u);
+    EXPECT_EQ(problems[2].record, 0u);
+    EXPECT_TRUE(FindStageProblems(SampleStages()[0]).empty());
 }
 
 TEST(Mapdata, MeaningsThatLoad) {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+// The lists of records that the content checks of the data files look into.
+enum class TDataList {
+    StageStart,
+    Guests,
+    Objects,
+    Items,
+    FloarActers,
+    Forces,
+    AreaStages,
+};
+
+// Something the game could not use in a data file that reads well, pointing
+// at the record so our tools can lead back to its source.
+struct TDataProblem {
+    size_t group = 0; // stage floor number (from 1), village area or area (from 0)
+    TDataList list = TDataList::StageStart;
+    size_t record = 0;   // position in the list, from 0
+    std::string message; // Shift-JIS, naming the group and the record
+};
