@@ -1,0 +1,63 @@
+#include "anim/Acterplan.h"
+
+#include "platform/SjisText.h"
+#include "world/Mycpp.h"
+
+#include <charconv>
+
+namespace {
+
+// Number, object number, an empty motion list and the variant.
+constexpr size_t SmallestActerFile = 4 + 4 + 4 + 1;
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+} // namespace
+
+std::vector<TActerFile> ReadActerData(TDataReader& reader) {
+    const size_t count = reader.ReadCountI32("acter count");
+    reader.RequireRecords(count, SmallestActerFile, "acter records");
+    std::vector<TActerFile> records(count);
+    for (size_t i = 0; i < count; ++i) {
+        reader.SetContext(Sjis("アクター ") + std::to_string(i + 1));
+        TActerFile& record = records[i];
+        record.acterNo = reader.ReadU32("acter number");
+        record.objeNo = reader.ReadI32("object number");
+        record.motionList = reader.ReadLongString("motion list");
+        record.variant = reader.ReadU8("variant");
+    }
+    reader.SetContext({});
+    reader.RequireEnd();
+    return records;
+}
+
+void WriteActerData(TDataWriter& writer, const std::vector<TActerFile>& records) {
+    writer.WriteCountI32(records.size(), "acter count");
+    for (const TActerFile& record : records) {
+        writer.WriteU32(record.acterNo);
+        writer.WriteI32(record.objeNo);
+        writer.WriteLongString(record.motionList);
+        writer.WriteU8(record.variant);
+    }
+}
+
+std::vector<std::uint32_t> MotionNumbersOf(const std::string& motionList) {
+    std::string items = motionList;
+    ReplaceToCRLF(items, ",");
+    std::vector<std::uint32_t> numbers;
+    for (const std::string& item : SplitLines(items)) {
+        const std::string_view digits = Trimmed(item);
+        std::uint32_t number = 0;
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        const bool whole = error == std::errc() && end == digits.data() + digits.size();
+        numbers.push_back(whole ? number : 0);
+    }
+    return numbers;
+}
