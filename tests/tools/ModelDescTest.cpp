@@ -1,7 +1,6 @@
 #include "modelgen/ModelDesc.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
@@ -26,9 +25,11 @@ struct TBadCase {
 TEST(ModelDesc, MistakesAreReportedWithFileAndLine) {
     const TBadCase cases[] = {
         {"no materials", "parts: []\n", "m.yaml:1: 'materials' must list at least one material"},
-        {"typo in a key", OneMaterial + "parts:\n  - box: {size: [1, 1, 1]}\n    trnslate: [0, 1, 0]\n",
+        {"typo in a key",
+         OneMaterial + "parts:\n  - box: {size: [1, 1, 1]}\n    trnslate: [0, 1, 0]\n",
          "m.yaml:5: unknown key 'trnslate'"},
-        {"unknown material", OneMaterial + "  - name: wood\nparts:\n  - box: {size: [1, 1, 1]}\n    material: iron\n",
+        {"unknown material",
+         OneMaterial + "  - name: wood\nparts:\n  - box: {size: [1, 1, 1]}\n    material: iron\n",
          "m.yaml:6: unknown material 'iron'"},
         {"material left out among several",
          OneMaterial + "  - name: wood\nparts:\n  - box: {size: [1, 1, 1]}\n",
@@ -38,13 +39,16 @@ TEST(ModelDesc, MistakesAreReportedWithFileAndLine) {
          "m.yaml:4: box size must be greater than 0"},
         {"text for a number", OneMaterial + "parts:\n  - sphere: {radius: big}\n",
          "m.yaml:4: radius must be a number"},
-        {"two primitives", OneMaterial + "parts:\n  - box: {size: [1, 1, 1]}\n    plane: {size: [1, 1]}\n",
+        {"two primitives",
+         OneMaterial + "parts:\n  - box: {size: [1, 1, 1]}\n    plane: {size: [1, 1]}\n",
          "m.yaml:4: a part holds one primitive, not both box and plane"},
-        {"too few segments", OneMaterial + "parts:\n  - cone: {radius: 1, height: 1, segments: 2}\n",
+        {"too few segments",
+         OneMaterial + "parts:\n  - cone: {radius: 1, height: 1, segments: 2}\n",
          "m.yaml:4: segments must be a whole number from 3 to 256"},
         {"colour out of range", "materials:\n  - name: a\n    diffuse: [1.5, 0, 0]\n",
          "m.yaml:3: diffuse components run from 0 to 1"},
-        {"texture outside Shift-JIS", "materials:\n  - name: a\n    texture: \"Obje/\xF0\x9F\x98\x80.bmp\"\n",
+        {"texture outside Shift-JIS",
+         "materials:\n  - name: a\n    texture: \"Obje/\xF0\x9F\x98\x80.bmp\"\n",
          "m.yaml:3: the texture name has characters outside Shift-JIS"},
         {"same frame twice", OneMaterial + "frames:\n  - name: Lid\n  - name: Lid\n",
          "m.yaml:5: frame 'Lid' is defined twice"},
@@ -72,7 +76,8 @@ TEST(ModelDesc, SeventeenMaterialsAreTooMany) {
 
 TEST(ModelDesc, DefaultsAndTheOnlyMaterial) {
     const TModelDesc model = ParseModelDesc(
-        OneMaterial + "parts:\n  - box: {size: [2, 2, 2]}\n    scale: 0.5\n    uv: {scale: [2, 3]}\n",
+        OneMaterial +
+            "parts:\n  - box: {size: [2, 2, 2]}\n    scale: 0.5\n    uv: {scale: [2, 3]}\n",
         "m.yaml");
     ASSERT_EQ(model.materials.size(), 1u);
     const TMaterialDesc& stone = model.materials[0];

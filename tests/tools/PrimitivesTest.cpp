@@ -1,8 +1,7 @@
 #include "modelgen/Primitives.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -76,14 +75,17 @@ TEST_P(PrimitiveTest, TextureCoordinatesStayOnThePicture) {
 INSTANTIATE_TEST_SUITE_P(
     Mesher, PrimitiveTest,
     ::testing::Values(
-        TPrimitiveCase{"box", [] { return MakeBox({2, 1, 0.5}); }, 24, 6},
+        TPrimitiveCase{"box",
+                       [] {
+                           return MakeBox({2, 1, 0.5});
+                       },
+                       24, 6},
         // 8 side quads and two octagon caps.
         TPrimitiveCase{"cylinder", [] { return MakeCylinder(1, 2, 8); }, 8 * 4 + 2 * 8, 10},
         // 6 side triangles and the hexagonal base.
         TPrimitiveCase{"cone", [] { return MakeCone(1, 2, 6); }, 6 * 3 + 6, 7},
         // 8 triangles at each pole and 8 × 3 quads between.
-        TPrimitiveCase{"sphere", [] { return MakeSphere(1, 8, 5); }, 2 * 8 * 3 + 8 * 3 * 4,
-                       8 * 5},
+        TPrimitiveCase{"sphere", [] { return MakeSphere(1, 8, 5); }, 2 * 8 * 3 + 8 * 3 * 4, 8 * 5},
         TPrimitiveCase{"sphere of two rings", [] { return MakeSphere(1, 3, 2); }, 2 * 3 * 3, 6}),
     [](const auto& param) {
         std::string name = param.param.name;

@@ -1,10 +1,11 @@
-#include "modelgen/ModelDesc.h"
 #include "modelgen/XFileWriter.h"
+
+#include "modelgen/ModelDesc.h"
 #include "platform/SjisText.h"
 
-#include <gtest/gtest.h>
-
 #include <cctype>
+#include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -202,8 +203,8 @@ TEST(XFileWriter, OutputParsesBackWithTheLoadersCounts) {
     // The box and the sphere's 6 × 3 faces in one mesh.
     EXPECT_EQ(CheckMesh(*leaf.Child("Mesh"), 2), 24u + 6 * 2 * 3 + 6 * 1 * 4);
     const TXObject* list = leaf.Child("Mesh")->Child("MeshMaterialList");
-    EXPECT_EQ(list->Int(2), 0);                                // the box's first face: wood
-    EXPECT_EQ(list->Int(static_cast<size_t>(2 + 6)), 1);       // the sphere's first face: glass
+    EXPECT_EQ(list->Int(2), 0);                          // the box's first face: wood
+    EXPECT_EQ(list->Int(static_cast<size_t>(2 + 6)), 1); // the sphere's first face: glass
     const TXObject* knob = leaf.Child("Frame");
     ASSERT_NE(knob, nullptr);
     EXPECT_EQ(knob->name, "Knob");
@@ -245,7 +246,7 @@ TEST(XFileWriter, FrameMatrixIsStoredMirroredForTheLoader) {
             EXPECT_NEAR(loaded.m[r][c], expected.m[r][c], 1e-6) << r << "," << c;
         }
     }
-    EXPECT_EQ(m.values[2], "1.000000");  // m02 of RY(90) is -1, stored mirrored
+    EXPECT_EQ(m.values[2], "1.000000");   // m02 of RY(90) is -1, stored mirrored
     EXPECT_EQ(m.values[14], "-3.000000"); // m32
 }
 
@@ -300,6 +301,19 @@ parts:
                                  " }\n"
                                  "}\n";
     EXPECT_EQ(XFileText(ParseModelDesc(plane, "plane.yaml")), expected);
+}
+
+// The examples the README shows stay buildable.
+TEST(XFileWriter, ExamplesBuild) {
+    for (const char* name : {"chest.yaml", "key.yaml"}) {
+        const auto examples =
+            std::filesystem::path(TESSARINE_TEST_DATA_DIR).parent_path().parent_path() / "tools" /
+            "modelgen" / "examples";
+        const TModelDesc model = ReadModelDesc((examples / name).string());
+        const auto objects = TXReader(XFileText(model)).TopLevel();
+        EXPECT_FALSE(objects.empty()) << name;
+        EXPECT_GT(CheckMesh(*objects[0], model.materials.size()), 0u) << name;
+    }
 }
 
 TEST(XFileWriter, SameDescriptionGivesSameBytes) {

@@ -10,8 +10,8 @@ constexpr TRgb Wall{110, 86, 62};
 constexpr TRgb WallDark{84, 64, 46};
 
 // Doors by k: unlocked, switch-operated, then the keys white, red, blue, yellow.
-constexpr TRgb DoorColours[6] = {{168, 104, 48},  {118, 130, 150}, {250, 250, 250},
-                                 {220, 40, 40},   {40, 84, 230},   {240, 206, 30}};
+constexpr TRgb DoorColours[6] = {{168, 104, 48}, {118, 130, 150}, {250, 250, 250},
+                                 {220, 40, 40},  {40, 84, 230},   {240, 206, 30}};
 
 using TRows = const char* [5];
 

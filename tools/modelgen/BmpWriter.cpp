@@ -35,7 +35,9 @@ struct TBmpInfoHeader {
 static_assert(sizeof(TBmpInfoHeader) == 40);
 #pragma pack(pop)
 
-bool Less(TRgb a, TRgb b) { return std::tie(a.r, a.g, a.b) < std::tie(b.r, b.g, b.b); }
+bool Less(TRgb a, TRgb b) {
+    return std::tie(a.r, a.g, a.b) < std::tie(b.r, b.g, b.b);
+}
 
 std::vector<TRgb> PaletteOf(const TImage& image) {
     std::vector<TRgb> colours;
@@ -47,8 +49,9 @@ std::vector<TRgb> PaletteOf(const TImage& image) {
     std::sort(colours.begin(), colours.end(), Less);
     colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
     if (colours.size() > 256) {
-        throw std::invalid_argument("a paletted bitmap holds at most 256 colours, the picture has " +
-                                    std::to_string(colours.size()));
+        throw std::invalid_argument(
+            "a paletted bitmap holds at most 256 colours, the picture has " +
+            std::to_string(colours.size()));
     }
     return colours;
 }
@@ -64,7 +67,8 @@ std::vector<std::uint8_t> EncodeBmp(const TImage& image, TBmpDepth depth) {
     const bool paletted = depth == TBmpDepth::Paletted8;
     const std::vector<TRgb> palette = paletted ? PaletteOf(image) : std::vector<TRgb>{};
     const int bytesPerPixel = paletted ? 1 : 3;
-    const std::uint32_t rowSize = (static_cast<std::uint32_t>(image.Width()) * bytesPerPixel + 3) & ~3u;
+    const std::uint32_t rowSize =
+        (static_cast<std::uint32_t>(image.Width()) * bytesPerPixel + 3) & ~3u;
     const std::uint32_t paletteSize = static_cast<std::uint32_t>(palette.size()) * 4;
 
     TBmpFileHeader file;

@@ -55,8 +55,8 @@ void Mark(TImage& image, TVerdict verdict, TRgb c) {
 }
 
 TImage Picture(int index) {
-    constexpr TVerdict verdicts[ComparisonCount] = {TVerdict::Even,  TVerdict::Worse,
-                                                    TVerdict::Even,  TVerdict::Worse,
+    constexpr TVerdict verdicts[ComparisonCount] = {TVerdict::Even,   TVerdict::Worse,
+                                                    TVerdict::Even,   TVerdict::Worse,
                                                     TVerdict::Better, TVerdict::Better};
     const TVerdict verdict = verdicts[index];
     const TLook look = LookOf(verdict);
@@ -65,7 +65,7 @@ TImage Picture(int index) {
     if (attack) {
         Sword(picture, verdict == TVerdict::Worse ? TRgb{150, 150, 156} : TRgb{236, 240, 250});
     } else {
-        const TRgb face = verdict == TVerdict::Better  ? TRgb{50, 100, 220}
+        const TRgb face = verdict == TVerdict::Better ? TRgb{50, 100, 220}
                           : verdict == TVerdict::Even ? TRgb{176, 146, 48}
                                                       : TRgb{140, 64, 54};
         Shield(picture, face, verdict == TVerdict::Worse);

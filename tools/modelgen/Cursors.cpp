@@ -17,7 +17,9 @@ const TPolygon SingleHead = {{16, 2}, {23.5, 25}, {8.5, 25}};
 const TPolygon FirstHead = {{16, 2}, {23.5, 13}, {8.5, 13}};
 const TPolygon SecondHead = {{16, 15}, {23.5, 26}, {8.5, 26}};
 
-TImage Blank() { return TImage(CursorSize, CursorSize, CursorMask); }
+TImage Blank() {
+    return TImage(CursorSize, CursorSize, CursorMask);
+}
 
 TImage Finished(TImage image) {
     OutlineShapes(image, CursorMask, Rim);
@@ -122,8 +124,8 @@ std::vector<TCursor> PaintCursors() {
 std::string CursorManifest(const std::vector<TCursor>& cursors) {
     std::ostringstream text;
     text << "# Pointer cursors: number name file hotX hotY\n"
-         << "# 32 x 32 bitmaps; the colour " << int(CursorMask.r) << " " << int(CursorMask.g)
-         << " " << int(CursorMask.b) << " is transparent.\n";
+         << "# 32 x 32 bitmaps; the colour " << int(CursorMask.r) << " " << int(CursorMask.g) << " "
+         << int(CursorMask.b) << " is transparent.\n";
     for (const auto& cursor : cursors) {
         text << cursor.number << " " << cursor.name << " " << cursor.name << ".bmp "
              << CursorHotSpot << " " << CursorHotSpot << "\n";

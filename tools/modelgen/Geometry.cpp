@@ -3,16 +3,26 @@
 #include <cmath>
 #include <numbers>
 
-TVec3 operator+(TVec3 a, TVec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-TVec3 operator-(TVec3 a, TVec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-TVec3 operator*(TVec3 a, double k) { return {a.x * k, a.y * k, a.z * k}; }
-double Dot(TVec3 a, TVec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+TVec3 operator+(TVec3 a, TVec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+TVec3 operator-(TVec3 a, TVec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+TVec3 operator*(TVec3 a, double k) {
+    return {a.x * k, a.y * k, a.z * k};
+}
+double Dot(TVec3 a, TVec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
 TVec3 Cross(TVec3 a, TVec3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-double Length(TVec3 a) { return std::sqrt(Dot(a, a)); }
+double Length(TVec3 a) {
+    return std::sqrt(Dot(a, a));
+}
 
 TVec3 Normalized(TVec3 a) {
     const double length = Length(a);
@@ -121,8 +131,7 @@ TVec3 TransformDirection(TVec3 d, const TMat4& m) {
 namespace {
 
 TMat4 RotationOf(TVec3 degrees) {
-    return TMat4::RotationX(degrees.x) * TMat4::RotationY(degrees.y) *
-           TMat4::RotationZ(degrees.z);
+    return TMat4::RotationX(degrees.x) * TMat4::RotationY(degrees.y) * TMat4::RotationZ(degrees.z);
 }
 
 } // namespace

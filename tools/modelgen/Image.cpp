@@ -17,7 +17,9 @@ TRgb Mix(TRgb a, TRgb b, double t) {
             Channel(a.b + (b.b - a.b) * t)};
 }
 
-TRgb Shade(TRgb c, double k) { return {Channel(c.r * k), Channel(c.g * k), Channel(c.b * k)}; }
+TRgb Shade(TRgb c, double k) {
+    return {Channel(c.r * k), Channel(c.g * k), Channel(c.b * k)};
+}
 
 TImage::TImage(int w, int h, TRgb fill) : width(w), height(h) {
     if (w <= 0 || h <= 0) {

@@ -4,13 +4,12 @@
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
 
-#include <yaml-cpp/yaml.h>
-
 #include <algorithm>
 #include <fstream>
 #include <initializer_list>
 #include <set>
 #include <sstream>
+#include <yaml-cpp/yaml.h>
 
 namespace {
 
@@ -139,7 +138,8 @@ private:
         return {v[0], v[1], v[2], v.size() == 4 ? v[3] : 1.0};
     }
 
-    TMaterialDesc Material(const YAML::Node& node, const std::vector<TMaterialDesc>& earlier) const {
+    TMaterialDesc Material(const YAML::Node& node,
+                           const std::vector<TMaterialDesc>& earlier) const {
         if (!node.IsMap()) {
             Fail(node, "a material is a mapping");
         }

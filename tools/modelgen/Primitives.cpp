@@ -25,23 +25,23 @@ TMesh MakeBox(TVec3 size) {
         TVec3 up;
     };
     const TSide sides[] = {
-        {{0, 0, -1}, {0, 1, 0}}, {{1, 0, 0}, {0, 1, 0}},  {{0, 0, 1}, {0, 1, 0}},
+        {{0, 0, -1}, {0, 1, 0}}, {{1, 0, 0}, {0, 1, 0}}, {{0, 0, 1}, {0, 1, 0}},
         {{-1, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0, 0, 1}}, {{0, -1, 0}, {0, 0, -1}},
     };
     for (const auto& side : sides) {
         // Seen from outside, looking along -normal with `up` upwards.
         const TVec3 right = Cross(side.up, side.normal * -1.0);
         const auto along = [&](TVec3 axis) {
-            return std::abs(axis.x) * half.x + std::abs(axis.y) * half.y + std::abs(axis.z) * half.z;
+            return std::abs(axis.x) * half.x + std::abs(axis.y) * half.y +
+                   std::abs(axis.z) * half.z;
         };
         const TVec3 centre = side.normal * along(side.normal);
         const TVec3 r = right * along(right);
         const TVec3 u = side.up * along(side.up);
-        mesh.AddPolygon({Vertex(centre - r + u, side.normal, 0, 0),
-                         Vertex(centre + r + u, side.normal, 1, 0),
-                         Vertex(centre + r - u, side.normal, 1, 1),
-                         Vertex(centre - r - u, side.normal, 0, 1)},
-                        side.normal);
+        mesh.AddPolygon(
+            {Vertex(centre - r + u, side.normal, 0, 0), Vertex(centre + r + u, side.normal, 1, 0),
+             Vertex(centre + r - u, side.normal, 1, 1), Vertex(centre - r - u, side.normal, 0, 1)},
+            side.normal);
     }
     return mesh;
 }
@@ -53,8 +53,8 @@ void AddCap(TMesh& mesh, double radius, double y, int segments) {
     std::vector<TMeshVertex> corners;
     for (int i = 0; i < segments; ++i) {
         const TVec3 dir = Around(static_cast<double>(i) / segments);
-        corners.push_back(Vertex(dir * radius + TVec3{0, y, 0}, normal, 0.5 + dir.x * 0.5,
-                                 0.5 - dir.z * 0.5));
+        corners.push_back(
+            Vertex(dir * radius + TVec3{0, y, 0}, normal, 0.5 + dir.x * 0.5, 0.5 - dir.z * 0.5));
     }
     mesh.AddPolygon(std::move(corners), normal);
 }
@@ -114,8 +114,9 @@ TMesh MakeSphere(double radius, int segments, int rings) {
     };
     for (int j = 0; j < rings; ++j) {
         for (int i = 0; i < segments; ++i) {
-            const TVec3 outward = Around((i + 0.5) / segments) * std::sin(std::numbers::pi * (j + 0.5) / rings) +
-                                  TVec3{0, std::cos(std::numbers::pi * (j + 0.5) / rings), 0};
+            const TVec3 outward =
+                Around((i + 0.5) / segments) * std::sin(std::numbers::pi * (j + 0.5) / rings) +
+                TVec3{0, std::cos(std::numbers::pi * (j + 0.5) / rings), 0};
             if (j == 0) {
                 mesh.AddPolygon({at(i, 0), at(i + 1, 1), at(i, 1)}, outward);
             } else if (j == rings - 1) {

@@ -115,8 +115,8 @@ TImage Stairs(bool up) {
         image.FillRect(8, 14 + step * 8, 48, 1, Shade(stone, 0.6));
     }
     const TRgb arrow = up ? TRgb{70, 200, 90} : TRgb{230, 130, 40};
-    const TPolygon head = up ? TPolygon{{32, 12}, {44, 28}, {20, 28}}
-                             : TPolygon{{32, 52}, {44, 36}, {20, 36}};
+    const TPolygon head =
+        up ? TPolygon{{32, 12}, {44, 28}, {20, 28}} : TPolygon{{32, 52}, {44, 36}, {20, 36}};
     FillPolygon(image, head, arrow);
     image.FillRect(28, up ? 28 : 20, 8, 16, arrow);
     return image;
@@ -140,8 +140,8 @@ TImage Key(TRgb metal) {
 TImage Armour() {
     TImage image(Size, Size, KeyedOut);
     const TRgb steel{150, 160, 178};
-    const TPolygon body = {{14, 8},  {24, 4},  {40, 4},  {50, 8},  {58, 22}, {50, 26},
-                           {48, 58}, {16, 58}, {14, 26}, {6, 22}};
+    const TPolygon body = {{14, 8},  {24, 4},  {40, 4},  {50, 8},  {58, 22},
+                           {50, 26}, {48, 58}, {16, 58}, {14, 26}, {6, 22}};
     FillPolygon(image, body, steel);
     FillPolygon(image, {{24, 4}, {32, 14}, {40, 4}}, KeyedOut);
     StrokeLine(image, {32, 16}, {32, 56}, 2, Shade(steel, 0.7));

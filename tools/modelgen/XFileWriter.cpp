@@ -159,4 +159,6 @@ TMat4 StoredFrameMatrix(const TMat4& world) {
     return stored;
 }
 
-std::string XFileText(const TModelDesc& model) { return TXWriter(model).Text(); }
+std::string XFileText(const TModelDesc& model) {
+    return TXWriter(model).Text();
+}
