@@ -81,14 +81,6 @@ TPolygon Rotated(const TPolygon& polygon, TPoint centre, double degrees) {
     return result;
 }
 
-TPolygon Moved(const TPolygon& polygon, double dx, double dy) {
-    TPolygon result;
-    for (const TPoint p : polygon) {
-        result.push_back({p.x + dx, p.y + dy});
-    }
-    return result;
-}
-
 void OutlineShapes(TImage& image, TRgb around, TRgb edge) {
     const TImage before = image;
     for (int y = 0; y < image.Height(); ++y) {

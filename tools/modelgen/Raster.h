@@ -22,7 +22,6 @@ void StrokeLine(TImage& image, TPoint from, TPoint to, double width, TRgb c);
 
 // The polygon turned by `degrees` clockwise (on the screen) about `centre`.
 TPolygon Rotated(const TPolygon& polygon, TPoint centre, double degrees);
-TPolygon Moved(const TPolygon& polygon, double dx, double dy);
 
 // Paints `edge` on every pixel of colour `around` that touches (also
 // diagonally) a pixel that is neither `around` nor `edge`.
