@@ -316,6 +316,20 @@ TEST(XFileWriter, ExamplesBuild) {
     }
 }
 
+TEST(XFileWriter, MeshTooLargeForSixteenBitIndicesIsRefused) {
+    const TModelDesc model =
+        ParseModelDesc("materials:\n  - name: a\nframes:\n  - name: Ball\n    parts:\n"
+                       "      - sphere: {radius: 1, segments: 130, rings: 128}\n",
+                       "ball.yaml");
+    try {
+        XFileText(model);
+        FAIL() << "accepted";
+    } catch (const TModelDescError& e) {
+        EXPECT_STREQ(e.what(),
+                     "ball.yaml: mesh BallMesh has 66300 vertices; at most 65535 fit one mesh");
+    }
+}
+
 TEST(XFileWriter, SameDescriptionGivesSameBytes) {
     EXPECT_EQ(XFileText(ParseModelDesc(Door, "a.yaml")), XFileText(ParseModelDesc(Door, "b.yaml")));
 }

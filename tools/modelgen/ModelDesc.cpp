@@ -28,6 +28,7 @@ public:
         }
         RequireKeys(root, {"materials", "parts", "frames"});
         TModelDesc model;
+        model.sourceName = sourceName;
         if (!root["materials"] || !root["materials"].IsSequence() ||
             root["materials"].size() == 0) {
             Fail(root, "'materials' must list at least one material");

@@ -38,6 +38,7 @@ struct TFrameDesc {
 };
 
 struct TModelDesc {
+    std::string sourceName; // for messages
     std::vector<TMaterialDesc> materials;
     // The model's own parts and frames sit at the top, outside any frame.
     TFrameDesc top;

@@ -2,9 +2,9 @@
 
 #include "modelgen/Mesh.h"
 
-// The primitives, centred on the origin, y up. Each side gets its own
-// vertices wherever the normal or the texture seam breaks, and texture
-// coordinates run 0..1 with v downwards on the picture.
+// The primitives, centred on the origin, y up. Every face has vertices of
+// its own, each with its normal (smooth on curved sides, flat elsewhere) and
+// texture coordinates running 0..1, v downwards on the picture.
 
 // 6 faces, 24 vertices; every face shows the whole texture, upright on the
 // sides, north at the top on the top face.

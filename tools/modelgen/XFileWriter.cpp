@@ -83,7 +83,8 @@ private:
 
     void Mesh(const std::string& name, const TMesh& mesh, const std::string& indent) {
         if (mesh.vertices.size() > MaxMeshVertices) {
-            throw TModelDescError("mesh " + name + " has " + std::to_string(mesh.vertices.size()) +
+            throw TModelDescError(model.sourceName + ": mesh " + name + " has " +
+                                  std::to_string(mesh.vertices.size()) +
                                   " vertices; at most 65535 fit one mesh");
         }
         const std::string in = indent + " ";
