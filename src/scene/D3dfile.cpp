@@ -55,9 +55,9 @@ TVector PositionOf(const TD3DVertex& v) {
 // Each triangle (a, b, c) adds its unit normal (b - a) x (c - b) to its
 // corners; a corner whose sum is shorter than 0.1 faces +z.
 void ComputeNormals(std::vector<TD3DVertex>& vertices,
-                    const std::array<TMaterialSlot, MaterialSlotCount>& slots) {
+                    const std::array<TMaterialSlot, MaterialSlotCount>& materialSlots) {
     std::vector<TVector> sums(vertices.size(), TVector{0.0f, 0.0f, 0.0f});
-    for (const auto& slot : slots) {
+    for (const auto& slot : materialSlots) {
         for (size_t i = 0; i + 2 < slot.indices.size(); i += 3) {
             const TVector a = PositionOf(vertices[slot.indices[i]]);
             const TVector b = PositionOf(vertices[slot.indices[i + 1]]);
@@ -174,17 +174,18 @@ private:
             }
         }
 
-        std::array<TMaterialSlot, MaterialSlotCount> slots;
-        for (auto& slot : slots) {
+        std::array<TMaterialSlot, MaterialSlotCount> materialSlots;
+        for (auto& slot : materialSlots) {
             slot.material = DefaultMaterial();
         }
         bool hasAlpha = false;
-        const std::vector<std::uint32_t> faceSlots = FaceSlots(object, faceCount, slots, hasAlpha);
+        const std::vector<std::uint32_t> faceSlots =
+            FaceSlots(object, faceCount, materialSlots, hasAlpha);
         for (size_t f = 0; f < faces.size(); ++f) {
             if (faceSlots[f] >= MaterialSlotCount) {
                 continue;
             }
-            auto& indices = slots[faceSlots[f]].indices;
+            auto& indices = materialSlots[faceSlots[f]].indices;
             const auto& face = faces[f];
             for (size_t corner = 2; corner < face.size(); ++corner) {
                 indices.insert(indices.end(), {face[0], face[corner - 1], face[corner]});
@@ -192,20 +193,20 @@ private:
         }
 
         if (!ReadNormals(object, vertices)) {
-            ComputeNormals(vertices, slots);
+            ComputeNormals(vertices, materialSlots);
         }
         ReadTextureCoords(object, vertices);
 
         auto mesh = std::make_unique<CD3DFileObject>(object.name);
-        mesh->SetMesh(std::move(vertices), std::move(slots), hasAlpha);
+        mesh->SetMesh(std::move(vertices), std::move(materialSlots), hasAlpha);
         return mesh;
     }
 
     // The material number of every face, and the list's materials put into
     // their slots. Without a usable list every face draws with slot 0.
-    std::vector<std::uint32_t> FaceSlots(const TXDataObject& mesh, std::uint32_t faceCount,
-                                         std::array<TMaterialSlot, MaterialSlotCount>& slots,
-                                         bool& hasAlpha) const {
+    std::vector<std::uint32_t>
+    FaceSlots(const TXDataObject& mesh, std::uint32_t faceCount,
+              std::array<TMaterialSlot, MaterialSlotCount>& materialSlots, bool& hasAlpha) const {
         std::vector<std::uint32_t> faceSlots(faceCount, 0);
         const TXDataObject* list = FirstChild(mesh, "MeshMaterialList");
         if (!list) {
@@ -236,7 +237,8 @@ private:
                 continue;
             }
             if (number < MaterialSlotCount) {
-                ReadMaterial(*material, slots[static_cast<size_t>(remap.SlotOf(number))], hasAlpha);
+                ReadMaterial(*material, materialSlots[static_cast<size_t>(remap.SlotOf(number))],
+                             hasAlpha);
             }
             ++number;
         }
@@ -317,11 +319,11 @@ void CD3DFileObject::SetMesh(std::vector<TD3DVertex> meshVertices,
                              std::array<TMaterialSlot, MaterialSlotCount> meshSlots, bool alpha) {
     isMesh = true;
     vertices = std::move(meshVertices);
-    slots = std::move(meshSlots);
+    materialSlots = std::move(meshSlots);
     hasAlpha = alpha;
     highestSlot = -1;
     for (int i = 0; i < MaterialSlotCount; ++i) {
-        if (!slots[static_cast<size_t>(i)].indices.empty()) {
+        if (!materialSlots[static_cast<size_t>(i)].indices.empty()) {
             highestSlot = i;
         }
     }

@@ -60,7 +60,7 @@ public:
 
     bool IsMesh() const { return isMesh; }
     const std::vector<TD3DVertex>& Vertices() const { return vertices; }
-    const std::array<TMaterialSlot, MaterialSlotCount>& Slots() const { return slots; }
+    const std::array<TMaterialSlot, MaterialSlotCount>& Slots() const { return materialSlots; }
     // -1 when the mesh has no triangles.
     int HighestSlot() const { return highestSlot; }
     bool HasAlpha() const { return hasAlpha; }
@@ -77,7 +77,7 @@ private:
     TMatValues matrix;
     bool isMesh = false;
     std::vector<TD3DVertex> vertices;
-    std::array<TMaterialSlot, MaterialSlotCount> slots;
+    std::array<TMaterialSlot, MaterialSlotCount> materialSlots;
     int highestSlot = -1;
     bool hasAlpha = false;
     std::uint64_t serial;
