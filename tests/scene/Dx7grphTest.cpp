@@ -1,8 +1,8 @@
 #include "scene/Dx7grph.h"
 
 #include "platform/GameFiles.h"
-#include "platform/MessageSeam.h"
 #include "platform/SjisText.h"
+#include "support/RecordingMessages.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -15,39 +15,28 @@
 
 namespace {
 
-class TRecordingSeam final : public IMessageSeam {
-public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void ShowWarning(const std::string& text) override { messages.push_back(text); }
-    int Ask(const std::string&) override { return AnswerNo; }
-
-    std::vector<std::string> messages;
-};
-
 class Dx7Grph : public testing::Test {
 protected:
-    Dx7Grph() : previous(InstallMessageSeam(seam)) {
+    Dx7Grph() {
         std::filesystem::create_directory("Obje");
         std::filesystem::copy_file(
             std::string(TESSARINE_TEST_DATA_DIR) + "/scene/swapped_materials.x", "Obje/colours.x");
     }
-    ~Dx7Grph() override { InstallMessageSeam(previous); }
 
     const CD3DFileObject& Mesh(const TDX7_Xfile& graphics) {
         return *graphics.LoadedModel()->Root().Children().at(0);
     }
 
     TTempFolder folder;
-    std::shared_ptr<TRecordingSeam> seam = std::make_shared<TRecordingSeam>();
-    std::shared_ptr<IMessageSeam> previous;
+    TRecordingMessages messages;
 };
 
 TEST_F(Dx7Grph, MissingModelTellsThePlayerAndStaysEmpty) {
     TDX7_Xfile graphics;
     const std::string path = Sjis("Obje\\見えない.x");
     EXPECT_FALSE(graphics.LoadFile(path));
-    ASSERT_EQ(seam->messages.size(), 1u);
-    EXPECT_EQ(seam->messages[0], Sjis("ファイルが見つかりません  ") + path);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(messages.Texts()[0], Sjis("ファイルが見つかりません  ") + path);
     EXPECT_EQ(graphics.LoadedModel(), nullptr);
 }
 
@@ -60,7 +49,7 @@ TEST_F(Dx7Grph, ModelThatFailsToParseIsDiscardedWithALogLine) {
     auto* const standardError = std::cerr.rdbuf(log.rdbuf());
     EXPECT_FALSE(graphics.LoadFile("Obje\\broken.x"));
     std::cerr.rdbuf(standardError);
-    EXPECT_TRUE(seam->messages.empty());
+    EXPECT_TRUE(messages.Texts().empty());
     EXPECT_TRUE(graphics.LoadedModel()->IsEmpty());
     EXPECT_EQ(log.str(),
               "tessarine: model Obje\\broken.x: line 1: Mesh is not closed; the model is "

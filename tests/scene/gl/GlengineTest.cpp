@@ -1,0 +1,181 @@
+#include "scene/gl/Glengine.h"
+
+#include "platform/GameFiles.h"
+#include "scene/Dx7grph.h"
+#include "scene/Texturecontainer.h"
+#include "support/PictureFiles.h"
+#include "support/TempFolder.h"
+
+#include <QColor>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+constexpr int ViewWidth = 96;
+constexpr int ViewHeight = 80;
+// One step of the 16-bit colour buffer, and a little.
+constexpr int Tolerance = 9;
+
+std::string Number(float value) {
+    return std::to_string(value);
+}
+
+std::string Material(float r, float g, float b, float a, const std::string& texture = {}) {
+    std::string text = "Material { " + Number(r) + ";" + Number(g) + ";" + Number(b) + ";" +
+                       Number(a) + ";; 0; 0;0;0;; 0;0;0;;";
+    if (!texture.empty()) {
+        text += " TextureFilename { \"" + texture + "\"; }";
+    }
+    return text + " }";
+}
+
+// A 10 x 10 square facing the camera at depth z, its texture spread over it
+// left to right; clockwise as the camera sees it unless turned away.
+std::string Square(const std::string& name, float z, const std::string& material,
+                   bool turnedAway = false) {
+    const std::string d = Number(z);
+    return "Mesh " + name + " {\n 4; -5;-5;" + d + ";, -5;5;" + d + ";, 5;5;" + d + ";, 5;-5;" + d +
+           ";;\n 1; " + (turnedAway ? "4;3,2,1,0;;" : "4;0,1,2,3;;") +
+           "\n MeshTextureCoords { 4; 0;1;, 0;0;, 1;0;, 1;1;; }\n MeshMaterialList { 1; 1; 0;; " +
+           material + " }\n}\n";
+}
+
+struct TExpected {
+    int r, g, b;
+};
+
+// The fixed-function result for a face whose normal points at the camera
+// (0, 0, -1) scaled by `normalLength`, under light 0.
+TExpected LitColour(float r, float g, float b, float normalLength) {
+    const float x = 0.2f, y = -1.0f, z = 0.4f;
+    const float towards = normalLength * z / std::sqrt(x * x + y * y + z * z);
+    auto channel = [&](float material) {
+        const float lit = std::clamp(0.48f * material + 0.52f * towards * material, 0.0f, 1.0f);
+        return static_cast<int>(std::lround(lit * 255.0f));
+    };
+    return {channel(r), channel(g), channel(b)};
+}
+
+class GlEngine : public testing::Test {
+protected:
+    void SetUp() override {
+        CD3DTextureManager::Instance().Clear();
+        engine.InitDevice(nullptr, 0, ViewWidth, ViewHeight);
+        ASSERT_TRUE(engine.HasDevice()) << "OpenGL rendering needs an X display (Xvfb)";
+        engine.SetupScene();
+        engine.SetProjection(0.9f, 9.0f, 36.0f, 0.8f);
+        engine.ApplyView();
+    }
+    void TearDown() override { CD3DTextureManager::Instance().Clear(); }
+
+    TDX7_Xfile& Model(const std::string& name, const std::string& meshes) {
+        WriteWholeGameFile(name, std::vector<std::uint8_t>(meshes.begin(), meshes.end()));
+        graphics.push_back(std::make_unique<TDX7_Xfile>());
+        EXPECT_TRUE(graphics.back()->LoadFile(name));
+        return *graphics.back();
+    }
+
+    QColor Centre() const { return engine.FrameImage().pixelColor(ViewWidth / 2, ViewHeight / 2); }
+
+    static void ExpectNear(const QColor& got, const TExpected& want, const std::string& what) {
+        EXPECT_NEAR(got.red(), want.r, Tolerance) << what;
+        EXPECT_NEAR(got.green(), want.g, Tolerance) << what;
+        EXPECT_NEAR(got.blue(), want.b, Tolerance) << what;
+    }
+
+    TTempFolder folder;
+    TGLEngine engine;
+    std::vector<std::unique_ptr<TDX7_Xfile>> graphics;
+};
+
+TEST_F(GlEngine, RendersIntoSixteenBitsAndClearsToGreen) {
+    EXPECT_EQ(engine.ColorDepth(), 16);
+    engine.BeginFrame();
+    engine.EndFrame();
+    const QImage& frame = engine.FrameImage();
+    ASSERT_EQ(frame.size(), QSize(ViewWidth, ViewHeight));
+    for (const QPoint at : {QPoint(0, 0), QPoint(ViewWidth - 1, ViewHeight - 1)}) {
+        EXPECT_EQ(frame.pixelColor(at), QColor(0, 255, 0));
+    }
+}
+
+TEST_F(GlEngine, LitFacesMatchTheFixedFunctionResult) {
+    struct TCase {
+        const char* what;
+        float scale;
+        bool turnedAway;
+    };
+    const std::vector<TCase> cases = {
+        {"facing the camera", 0.0f, false},
+        // Doubling the size halves the transformed normal, which is not renormalised.
+        {"scaled up twice", 1.0f, false},
+        {"counter-clockwise faces are culled", 0.0f, true},
+    };
+    for (const TCase& c : cases) {
+        TDX7_Xfile& square =
+            Model("square.x",
+                  "xof 0303txt 0032\n" + Square("Face", 20.0f / (1.0f + c.scale),
+                                                Material(0.8f, 0.6f, 0.4f, 1.0f), c.turnedAway));
+        TOneMat world;
+        world.Scale(1.0f + c.scale, 1.0f + c.scale, 1.0f + c.scale);
+        engine.BeginFrame();
+        engine.Draw(square, world);
+        engine.EndFrame();
+        if (c.turnedAway) {
+            EXPECT_EQ(Centre(), QColor(0, 255, 0)) << c.what;
+        } else {
+            ExpectNear(Centre(), LitColour(0.8f, 0.6f, 0.4f, 1.0f / (1.0f + c.scale)), c.what);
+        }
+    }
+}
+
+TEST_F(GlEngine, ColourKeyedTexelsAreNotDrawn) {
+    std::filesystem::create_directory("Obje");
+    // Left texel black (the key), right texel pure red.
+    const TTestPicture picture{2, 1, {{0, 0, 0, 255}, {255, 0, 0, 255}}};
+    WriteWholeGameFile("Obje/Key.bmp", EncodeBitmap(picture, {24, false, false}));
+    TDX7_Xfile& square = Model(
+        "keyed.x", "xof 0303txt 0032\n" +
+                       Square("Face", 20.0f, Material(1.0f, 1.0f, 1.0f, 1.0f, "Obje/Key.bmp")));
+    engine.SetColorKey("obje\\key.bmp", 0);
+    engine.BeginFrame();
+    engine.Draw(square, TOneMat());
+    engine.EndFrame();
+    const QImage& frame = engine.FrameImage();
+    EXPECT_EQ(frame.pixelColor(ViewWidth / 2 - 5, ViewHeight / 2), QColor(0, 255, 0));
+    const TExpected red = LitColour(1.0f, 0.0f, 0.0f, 1.0f);
+    ExpectNear(frame.pixelColor(ViewWidth / 2 + 5, ViewHeight / 2), red, "unkeyed texel");
+}
+
+TEST_F(GlEngine, HalfAlphaMeshIsBlendedOverTheOpaqueOnesInTheSecondPass) {
+    // The transparent square comes first in the file and stands in front.
+    TDX7_Xfile& model = Model(
+        "glass.x", "xof 0303txt 0032\n" + Square("Glass", 15.0f, Material(0.0f, 0.0f, 1.0f, 0.5f)) +
+                       Square("Wall", 25.0f, Material(1.0f, 0.0f, 0.0f, 1.0f)));
+    engine.BeginFrame();
+    engine.Draw(model, TOneMat());
+    engine.EndFrame();
+    const TExpected glass = LitColour(0.0f, 0.0f, 1.0f, 1.0f);
+    const TExpected wall = LitColour(1.0f, 0.0f, 0.0f, 1.0f);
+    ExpectNear(Centre(), {(glass.r + wall.r) / 2, (glass.g + wall.g) / 2, (glass.b + wall.b) / 2},
+               "blended");
+}
+
+TEST_F(GlEngine, EndFramePaintsTheFrameIntoTheView) {
+    QWidget view;
+    view.resize(ViewWidth, ViewHeight);
+    view.show();
+    engine.InitDevice(&view, 0, ViewWidth, ViewHeight);
+    engine.SetupScene();
+    engine.BeginFrame();
+    engine.EndFrame();
+    const QImage shown = view.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(ViewWidth / 2, ViewHeight / 2), QColor(0, 255, 0));
+}
+
+} // namespace
