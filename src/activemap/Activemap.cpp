@@ -1,0 +1,82 @@
+#include "activemap/Activemap.h"
+
+#include "activemap/Outfield.h"
+#include "actors/Fighter.h"
+#include "actors/Idungacter.h"
+
+void IState_AMap::Tick(bool) {
+    IActiveMap& map = GetMap();
+    switch (map.HeroStateId()) {
+    case das_Walk:
+        map.SetState(msEnemyTurn);
+        break;
+    case das_Attack:
+    case das_Press:
+    case das_Unlock:
+    case das_OpenBox:
+        map.SetState(msHeroAction);
+        break;
+    case das_Dash:
+        map.SetState(msEnemyTurnDash);
+        break;
+    default:
+        break;
+    }
+}
+
+IActiveMap::IActiveMap() = default;
+
+IActiveMap::~IActiveMap() = default;
+
+void IActiveMap::ReserveOnHero(DA_State id, std::uint8_t param) {
+    IDungActer* hero = GetHeroActer();
+    IDA_State* order = hero->StateOf(id);
+    order->SetParam(param);
+    hero->Reserve(order);
+}
+
+void IActiveMap::OrderMove(std::uint8_t dir) {
+    ReserveOnHero(das_MoveOrder, dir);
+}
+
+void IActiveMap::OrderDash(std::uint8_t dir) {
+    ReserveOnHero(das_Dash, dir);
+}
+
+void IActiveMap::OrderStop() {
+    ReserveOnHero(das_Wait, 0);
+}
+
+void IActiveMap::OrderAction() {
+    ReserveOnHero(das_ActOrder, 0);
+}
+
+TDungBlock* IActiveMap::HeroBlock() const {
+    return GetHeroActer()->GetBlock();
+}
+
+TDungBlock* IActiveMap::HeroDestination() const {
+    const auto* fighter = dynamic_cast<const TFighter*>(GetHeroActer());
+    return fighter ? fighter->GetDestination() : nullptr;
+}
+
+std::uint8_t IActiveMap::HeroFacing() const {
+    return GetHeroActer()->GetDirection();
+}
+
+DA_State IActiveMap::HeroStateId() const {
+    return GetHeroActer()->GetStateId();
+}
+
+std::array<float, 3> IActiveMap::HeroPosition() const {
+    const TOneMat& world = GetHeroActer()->GetMat().GetOneMat();
+    return {world.At(3, 0), world.At(3, 1), world.At(3, 2)};
+}
+
+void IActiveMap::SetOutFields(TOutFields fields) {
+    outFields = std::move(fields);
+}
+
+TOutField* IActiveMap::OutField(int i) const {
+    return outFields[static_cast<std::size_t>(i)].get();
+}

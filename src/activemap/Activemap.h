@@ -1,0 +1,83 @@
+#pragma once
+
+#include "activemap/Mapstate.h"
+#include "actors/Dastate.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class IActiveMap;
+class IDungActer;
+class TDungBlock;
+class THero;
+class TOutField;
+
+// Rows of blocks, indexed [row][column].
+using TBlockGrid = std::vector<std::vector<TDungBlock*>>;
+
+// One turn state of a map.
+class IState_AMap {
+public:
+    virtual IActiveMap& GetMap() const = 0;
+    virtual void Enter() = 0;
+    // Follows the heroine into the turn her action starts.
+    virtual void Tick(bool allIdle);
+    virtual ~IState_AMap() = default;
+    virtual MapState_Type GetType() const = 0;
+};
+
+// The map being played: a dungeon floor or an area of the village.
+class IActiveMap {
+public:
+    static constexpr int OutFieldCount = 8;
+    using TOutFields = std::array<std::unique_ptr<TOutField>, OutFieldCount>;
+
+    IActiveMap();
+    IActiveMap(const IActiveMap&) = delete;
+    IActiveMap& operator=(const IActiveMap&) = delete;
+
+    virtual IState_AMap* GetState() const = 0;
+    virtual THero* GetHero() const = 0;
+    virtual IDungActer* GetHeroActer() const = 0;
+    virtual const TBlockGrid& GetBlocks() const = 0;
+    virtual const TBlockGrid& GetBlockGrid() const = 0;
+    virtual void SetState(MapState_Type type) = 0;
+    virtual ~IActiveMap();
+    // The floor number (dungeon, from 1) or the area number (village, 0 to 3).
+    virtual int GetNumber() const = 0;
+    // One tick of the map: the game loop calls it once per step.
+    virtual void Update() = 0;
+    virtual int GetWidth() const = 0;
+    virtual int GetHeight() const = 0;
+    virtual void SaveActorStates() {}
+    virtual bool IsVillage() const = 0;
+
+    // The heroine's commands, taken by her when she is ready.
+    void OrderMove(std::uint8_t dir);
+    void OrderDash(std::uint8_t dir);
+    void OrderStop();
+    void OrderAction();
+
+    TDungBlock* HeroBlock() const;
+    // The block she is walking to, or none.
+    TDungBlock* HeroDestination() const;
+    std::uint8_t HeroFacing() const;
+    DA_State HeroStateId() const;
+    // Where her body stands; the camera follows it.
+    std::array<float, 3> HeroPosition() const;
+
+    TDungBlock* BlockAt(int col, int row) const { return GetBlockGrid()[row][col]; }
+    MapState_Type CurrentStateType() const { return GetState()->GetType(); }
+    // The turn state as the game loop sees it.
+    int GetMapState() const { return CurrentStateType(); }
+
+    void SetOutFields(TOutFields fields);
+    TOutField* OutField(int i) const;
+
+private:
+    void ReserveOnHero(DA_State id, std::uint8_t param);
+
+    TOutFields outFields;
+};

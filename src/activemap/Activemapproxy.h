@@ -1,0 +1,56 @@
+#pragma once
+
+#include "activemap/Activemap.h"
+
+#include <cstdint>
+
+class ISceneChanger;
+class TDungBlock;
+
+// How actors reach the map being played: the spatial questions of the game
+// rules and the changes of scene. One for the program.
+class TActiveMapProxy {
+public:
+    // Makes the proxy on the first call; later calls change nothing.
+    static void Create(ISceneChanger* sceneChanger);
+    static TActiveMapProxy& Instance();
+    static void Destroy();
+
+    void SetMap(IActiveMap* activeMap) { map = activeMap; }
+    IActiveMap* GetMap() const { return map; }
+    // The map's turn state, or -1 without a map.
+    int GetMapState() const;
+    void SaveActorStates();
+    TDungBlock* BlockAt(int col, int row) const;
+
+    // None for dir 8 and outside the grid; no corner rule.
+    TDungBlock* GetNeighbour(const TDungBlock* block, std::uint8_t dir) const;
+    // A diagonal step is blocked when either straight block beside it blocks passage.
+    bool IsDiagonalBlocked(const TDungBlock* block, std::uint8_t dir) const;
+    TDungBlock* GetOpenNeighbour(const TDungBlock* block, std::uint8_t dir) const;
+    // The direction of an open step onto the heroine's block, or 8.
+    std::uint8_t DirectionToHero(const TDungBlock* block) const;
+    // Where a patrol in a corridor turns next: straight on with two thirds.
+    std::uint8_t ChooseWanderDirection(const TDungBlock* block, std::uint8_t dir) const;
+    // The heroine's block as an enemy on `block` facing `dir` sees her, or
+    // none; `seenDir` gets her facing when she is seen leaving.
+    TDungBlock* LocateHero(const TDungBlock* block, std::uint8_t dir, std::uint8_t& seenDir) const;
+    bool DashMustStop(const TDungBlock* block, const TDungBlock* fromBlock, std::uint8_t dir) const;
+    // What the cursor announces for a click in direction dir.
+    DA_Action FrontAction(std::uint8_t dir) const;
+
+    void ForgetItem(const std::uint8_t* record);
+    void ForgetObject(const std::uint8_t* record);
+
+    void ChangeFloor();
+    void ChangeVillageArea();
+    void EndDungeonVisit();
+    void ShowEntrance();
+    void RefreshCursor();
+
+private:
+    explicit TActiveMapProxy(ISceneChanger* changer) : sceneChanger(changer) {}
+
+    ISceneChanger* sceneChanger;
+    IActiveMap* map = nullptr;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+class IActiveMap;
+class IDungActer;
+class TDungBlock;
+
+// What the dungeon actor iterator reads of a dungeon map: its enemies in
+// list order.
+class IEnemyList {
+public:
+    virtual ~IEnemyList() = default;
+    virtual std::size_t EnemyCount() const = 0;
+    virtual IDungActer* EnemyAt(std::size_t index) const = 0;
+};
+
+// What the village actor iterator reads of a village map.
+class ITownActerLists {
+public:
+    virtual ~ITownActerLists() = default;
+    virtual std::size_t PeopleCount() const = 0;
+    virtual IDungActer* PersonAt(std::size_t index) const = 0;
+    virtual std::size_t PlacedCount() const = 0;
+    virtual IDungActer* PlacedAt(std::size_t index) const = 0;
+};
+
+// Walks a map's blocks: the heads of the rows, one row, or the window the
+// camera can see around a block.
+class TIte_Map_GetBlock {
+public:
+    void SetMap(const IActiveMap* activeMap) { map = activeMap; }
+    TDungBlock* FirstRowHeads();
+    TDungBlock* FirstInRow(int rowIndex);
+    // From 9 rows north of the block to 6 rows south, 8 columns either side.
+    TDungBlock* FirstInWindow(const TDungBlock* block);
+    TDungBlock* Next();
+    TDungBlock* Current() const { return current; }
+
+private:
+    TDungBlock* Start(std::uint8_t newMode, int firstCol, int firstRow, int lastCol, int lastRow);
+    TDungBlock* At(int col, int rowIndex);
+
+    std::uint8_t mode = 0;
+    const IActiveMap* map = nullptr;
+    TDungBlock* current = nullptr;
+    int column = 0;
+    int row = 0;
+    int windowFirstColumn = 0;
+    int windowFirstRow = 0;
+    int windowLastColumn = 0;
+    int windowLastRow = 0;
+};
+
+// The heroine, then the enemies of a dungeon map.
+class TIte_Map_DgAct {
+public:
+    explicit TIte_Map_DgAct(const IActiveMap& map);
+    IDungActer* First();
+    IDungActer* Next();
+
+private:
+    const IActiveMap& map;
+    const IEnemyList* enemies;
+    std::size_t position = 0;
+    std::size_t end = 0;
+};
+
+// The heroine and the people of a village map, and its placed objects.
+class TIte_Map_TwnAct {
+public:
+    explicit TIte_Map_TwnAct(const IActiveMap& map);
+    IDungActer* FirstMover();
+    IDungActer* NextMover();
+    IDungActer* FirstPlaced();
+    IDungActer* NextPlaced();
+
+private:
+    const IActiveMap& map;
+    const ITownActerLists* lists;
+    std::size_t peoplePosition = 0;
+    std::size_t peopleEnd = 0;
+    std::size_t placedPosition = 0;
+    std::size_t placedEnd = 0;
+};

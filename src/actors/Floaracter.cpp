@@ -1,0 +1,5 @@
+#include "actors/Floaracter.h"
+
+int TFloarActer::GetDestination(int, int&, int&) {
+    return 0;
+}

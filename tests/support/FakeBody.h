@@ -1,0 +1,53 @@
+#pragma once
+
+#include "actors/Acterbody.h"
+#include "scene/Dx7matrix.h"
+
+#include <cstdint>
+#include <vector>
+
+// A body without graphics: a plain matrix, and motions that last a given
+// number of ticks. Keeps every motion selected.
+class TFakeBody final : public IActerBody {
+public:
+    static constexpr std::int16_t Stopped = -1;
+
+    explicit TFakeBody(int motionTicks = 0) : ticksPerMotion(motionTicks) {}
+
+    IMatrix& GetMat() override { return matrix; }
+    void SetMotion(std::int16_t index) override {
+        motion = index;
+        ticksLeft = ticksPerMotion;
+        motions.push_back(index);
+    }
+    void StopMotion() override {
+        motion = Stopped;
+        ticksLeft = 0;
+        motions.push_back(Stopped);
+    }
+    bool Step() override {
+        if (ticksLeft > 0) {
+            --ticksLeft;
+        }
+        return ticksLeft == 0;
+    }
+    void SetPartVisible(int index, bool visible) override {
+        lastPart = index;
+        lastPartVisible = visible;
+    }
+
+    const TOneMat& Matrix() const { return matrix; }
+    float X() const { return matrix.At(3, 0); }
+    float Z() const { return matrix.At(3, 2); }
+    std::int16_t Motion() const { return motion; }
+    const std::vector<std::int16_t>& Motions() const { return motions; }
+    int lastPart = -1;
+    bool lastPartVisible = false;
+
+private:
+    TOneMat matrix;
+    int ticksPerMotion;
+    int ticksLeft = 0;
+    std::int16_t motion = Stopped;
+    std::vector<std::int16_t> motions;
+};

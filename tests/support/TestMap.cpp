@@ -1,0 +1,121 @@
+#include "support/TestMap.h"
+
+#include "activemap/Activemapproxy.h"
+
+#include <algorithm>
+
+class TTestMap::TTestState final : public IState_AMap {
+public:
+    TTestState(TTestMap& owner, MapState_Type stateType) : map(owner), type(stateType) {}
+    IActiveMap& GetMap() const override { return map; }
+    void Enter() override {}
+    MapState_Type GetType() const override { return type; }
+
+private:
+    TTestMap& map;
+    MapState_Type type;
+};
+
+namespace {
+
+std::unique_ptr<IDungActer> WallObjeOf(char cell) {
+    switch (cell) {
+    case '#':
+        return std::make_unique<TTestFixture>(TActerKind::DungWall);
+    case 'C':
+        return std::make_unique<TTestFixture>(TActerKind::Counter);
+    case 'B':
+        return std::make_unique<TTestOnOff>(TActerKind::Box, false, 5);
+    case 'D':
+        return std::make_unique<TTestOnOff>(TActerKind::Door, false, 0);
+    case 'd':
+        return std::make_unique<TTestOnOff>(TActerKind::Door, true, 0);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+TTestMap::TTestMap(std::initializer_list<std::string_view> rows, bool isVillage)
+    : village(isVillage) {
+    int y = 0;
+    for (const std::string_view line : rows) {
+        std::vector<TDungBlock*>& row = grid.emplace_back();
+        for (int x = 0; x < static_cast<int>(line.size()); ++x) {
+            const char cell = line[static_cast<std::size_t>(x)];
+            auto block = std::make_unique<TDungBlock>();
+            block->SetUpBlock(x, y, WallObjeOf(cell), nullptr);
+            if (cell >= '1' && cell <= '9') {
+                auto& room = rooms[cell - '0'];
+                if (!room) {
+                    room = std::make_unique<TRoom>(cell - '0');
+                }
+                room->AddBlock(block.get());
+                block->SetRoom(room.get());
+            }
+            row.push_back(block.get());
+            blocks.push_back(std::move(block));
+        }
+        ++y;
+    }
+    for (int type = msWaitInput; type <= msHeroTurn; ++type) {
+        const auto stateType = static_cast<MapState_Type>(type);
+        states[stateType] = std::make_unique<TTestState>(*this, stateType);
+    }
+    current = states[msWaitInput].get();
+    TActiveMapProxy::Create(nullptr);
+    TActiveMapProxy::Instance().SetMap(this);
+    for (auto& [number, room] : rooms) {
+        room->FinishRoom();
+    }
+}
+
+TTestMap::~TTestMap() {
+    TActiveMapProxy::Instance().SetMap(nullptr);
+}
+
+TTestFighter& TTestMap::Place(TActerKind kind, int x, int y, std::uint8_t dir,
+                              TFighterStatsInit stats, int ticksPerMotion) {
+    auto fighter = std::make_unique<TTestFighter>(kind, dir, stats, ticksPerMotion);
+    TDungBlock& block = Block(x, y);
+    fighter->PlaceFighter(&block);
+    block.SetGuest(fighter.get());
+    fighter->MoveTo(&block);
+    fighter->SetState(fighter->StateOf(kind == TActerKind::Hero ? das_Wait : das_Standby));
+    fighters.push_back(std::move(fighter));
+    return *fighters.back();
+}
+
+TTestFighter& TTestMap::PlaceHero(int x, int y, std::uint8_t dir, TFighterStatsInit stats,
+                                  int ticksPerMotion) {
+    hero = &Place(TActerKind::Hero, x, y, dir, stats, ticksPerMotion);
+    return *hero;
+}
+
+TTestFighter& TTestMap::PlaceEnemy(int x, int y, std::uint8_t dir, TFighterStatsInit stats,
+                                   int ticksPerMotion) {
+    TTestFighter& enemy = Place(TActerKind::Enemy, x, y, dir, stats, ticksPerMotion);
+    enemies.push_back(&enemy);
+    return enemy;
+}
+
+TTestFighter* TTestMap::ReleaseFighter(const TTestFighter& fighter) {
+    const auto found = std::find_if(fighters.begin(), fighters.end(),
+                                    [&](const auto& held) { return held.get() == &fighter; });
+    TTestFighter* released = found->release();
+    fighters.erase(found);
+    std::erase(enemies, released);
+    return released;
+}
+
+void TTestMap::SetState(MapState_Type type) {
+    current = states.at(type).get();
+    stateChanges.push_back(type);
+    current->Enter();
+}
+
+void TTestMap::Update() {
+    const bool heroIdle = hero ? hero->Tick() : true;
+    current->Tick(heroIdle);
+}

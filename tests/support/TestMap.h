@@ -1,0 +1,72 @@
+#pragma once
+
+#include "activemap/Activemap.h"
+#include "activemap/Floarrecords.h"
+#include "activemap/Ite_activemap.h"
+#include "support/TestActers.h"
+#include "world/Dungblock.h"
+#include "world/Dungroom.h"
+
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+// A floor drawn in text, one string per row:
+//   '.' corridor floor   '#' wall piece   'C' counter   'B' closed chest
+//   'D' closed door      'd' open door    '1'-'9' floor of that room
+// The map becomes the proxy's active map for its lifetime; rooms are
+// finished once the grid stands. Fighters are placed afterwards.
+class TTestMap final : public IActiveMap, public IEnemyList, public IFloarRecordKeeper {
+public:
+    TTestMap(std::initializer_list<std::string_view> rows, bool village = false);
+    ~TTestMap() override;
+
+    TDungBlock& Block(int x, int y) const { return *BlockAt(x, y); }
+    TRoom& Room(int number) const { return *rooms.at(number); }
+    TTestFighter& PlaceHero(int x, int y, std::uint8_t dir, TFighterStatsInit stats = {},
+                            int ticksPerMotion = 0);
+    TTestFighter& PlaceEnemy(int x, int y, std::uint8_t dir, TFighterStatsInit stats = {},
+                             int ticksPerMotion = 0);
+    // Hands a fighter over to code that will delete it.
+    TTestFighter* ReleaseFighter(const TTestFighter& fighter);
+
+    IState_AMap* GetState() const override { return current; }
+    THero* GetHero() const override { return nullptr; }
+    IDungActer* GetHeroActer() const override { return hero; }
+    const TBlockGrid& GetBlocks() const override { return grid; }
+    const TBlockGrid& GetBlockGrid() const override { return grid; }
+    void SetState(MapState_Type type) override;
+    int GetNumber() const override { return 1; }
+    void Update() override;
+    int GetWidth() const override { return static_cast<int>(grid.front().size()); }
+    int GetHeight() const override { return static_cast<int>(grid.size()); }
+    bool IsVillage() const override { return village; }
+
+    std::size_t EnemyCount() const override { return enemies.size(); }
+    IDungActer* EnemyAt(std::size_t index) const override { return enemies[index]; }
+    void RemoveItemRecord(const std::uint8_t* record) override { forgottenItems.push_back(record); }
+    void RemoveObjectRecord(const std::uint8_t* record) override {
+        forgottenObjects.push_back(record);
+    }
+
+    std::vector<MapState_Type> stateChanges;
+    std::vector<const std::uint8_t*> forgottenItems;
+    std::vector<const std::uint8_t*> forgottenObjects;
+
+private:
+    class TTestState;
+    TTestFighter& Place(TActerKind kind, int x, int y, std::uint8_t dir, TFighterStatsInit stats,
+                        int ticksPerMotion);
+
+    bool village;
+    std::vector<std::unique_ptr<TDungBlock>> blocks;
+    TBlockGrid grid;
+    std::map<int, std::unique_ptr<TRoom>> rooms;
+    std::map<MapState_Type, std::unique_ptr<IState_AMap>> states;
+    IState_AMap* current = nullptr;
+    std::vector<std::unique_ptr<TTestFighter>> fighters;
+    std::vector<IDungActer*> enemies;
+    TTestFighter* hero = nullptr;
+};
