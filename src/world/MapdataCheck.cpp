@@ -88,13 +88,8 @@ void CheckExit(const TStageData& stage, size_t floarNumber, size_t index, const 
         return;
     }
     const auto& targetFloar = stage.floars[target - 1];
-    if (exit.arrivalXOrLink >= targetFloar.width || exit.arrivalYOrTimer >= targetFloar.height) {
-        problems.Add(TDataList::FloarActers, index,
-                     Sjis("(出口) の到着") +
-                         TPlacementProblems::OutsideText(exit.arrivalXOrLink, exit.arrivalYOrTimer,
-                                                         targetFloar.width, targetFloar.height) +
-                         Sjis(" (フロア ") + Number(target) + ")");
-    }
+    problems.RequireArrivalInside(index, exit, targetFloar.width, targetFloar.height,
+                                  Sjis("フロア ") + Number(target));
 }
 
 void CheckFloarActers(const TStageData& stage, size_t floarNumber, TPlacementProblems& problems) {

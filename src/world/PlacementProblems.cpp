@@ -31,6 +31,17 @@ void TPlacementProblems::Add(TDataList list, size_t index, const std::string& sj
                             Sjis(RecordName(list)) + sjisText});
 }
 
+void TPlacementProblems::RequireArrivalInside(size_t index, const TBlockFloar& exit,
+                                              std::uint16_t width, std::uint16_t height,
+                                              const std::string& sjisTargetName) {
+    if (exit.arrivalXOrLink >= width || exit.arrivalYOrTimer >= height) {
+        Add(TDataList::FloarActers, index,
+            Sjis("(出口) の到着") +
+                OutsideText(exit.arrivalXOrLink, exit.arrivalYOrTimer, width, height) + " (" +
+                sjisTargetName + ")");
+    }
+}
+
 std::string TPlacementProblems::OutsideText(std::uint16_t x, std::uint16_t y, std::uint16_t width,
                                             std::uint16_t height) {
     return Sjis("の位置 (") + std::to_string(x) + ", " + std::to_string(y) + Sjis(") が ") +

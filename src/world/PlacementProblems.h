@@ -1,9 +1,11 @@
 #pragma once
 
+#include "world/BlockRecords.h"
 #include "world/DataProblem.h"
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Collects what is wrong with the records placed on one floor or village area.
@@ -25,6 +27,10 @@ public:
             }
         }
     }
+
+    // Adds a problem unless the exit arrives on a block of the target's grid.
+    void RequireArrivalInside(size_t index, const TBlockFloar& exit, std::uint16_t width,
+                              std::uint16_t height, const std::string& sjisTargetName);
 
     // "の位置 (x, y) が W x H の外です"
     static std::string OutsideText(std::uint16_t x, std::uint16_t y, std::uint16_t width,

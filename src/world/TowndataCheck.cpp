@@ -40,13 +40,8 @@ void CheckExit(const TTownData& areas, size_t index, const TBlockFloar& exit,
         return;
     }
     const auto& target = areas[exit.targetFloar - 1u];
-    if (exit.arrivalXOrLink >= target.width || exit.arrivalYOrTimer >= target.height) {
-        problems.Add(TDataList::FloarActers, index,
-                     Sjis("(出口) の到着") +
-                         TPlacementProblems::OutsideText(exit.arrivalXOrLink, exit.arrivalYOrTimer,
-                                                         target.width, target.height) +
-                         Sjis(" (エリア ") + Number(exit.targetFloar - 1u) + ")");
-    }
+    problems.RequireArrivalInside(index, exit, target.width, target.height,
+                                  Sjis("エリア ") + Number(exit.targetFloar - 1u));
 }
 
 void CheckFloarActers(const TTownData& areas, const TFieldData& field,
