@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scene/SingleInstance.h"
 #include "world/DataProblem.h"
 #include "world/Mapdata.h"
 
@@ -30,8 +31,10 @@ void WriteAreaData(TDataWriter& writer, const std::vector<TAreaData>& areas);
 // Stage numbers that name no stage of a list of `stageCount` stages.
 std::vector<TDataProblem> FindAreaProblems(const std::vector<TAreaData>& areas, size_t stageCount);
 
-// The areas and their stages, as the entrance screen asks for them.
-class TAreaOperator {
+// The areas and their stages, as the entrance screen asks for them. The
+// dungeon operator creates the program's one instance with the dungeon
+// factory's stages and releases it at the end.
+class TAreaOperator : public TSingleInstance<TAreaOperator> {
 public:
     // Reads the area file; raises TGameError naming the file when an area
     // lists a stage number that is not in `stages`.

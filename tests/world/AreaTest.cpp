@@ -88,6 +88,14 @@ TEST_F(AreaOperator, StageNumbersCountFromOne) {
     EXPECT_TRUE(areas.GetArea(1).stageNumbers.empty());
 }
 
+TEST_F(AreaOperator, OneInstanceForTheProgram) {
+    SaveAreas(SampleAreas);
+    TAreaOperator::CreateInstance(stages);
+    EXPECT_EQ(TAreaOperator::Instance().GetAreaStage(2, 0).name, "B");
+    TAreaOperator::ReleaseInstance();
+    EXPECT_THROW(TAreaOperator::Instance(), TGameError);
+}
+
 TEST_F(AreaOperator, IndexesThatAreNotThereAreRefused) {
     SaveAreas(SampleAreas);
     const TAreaOperator areas(stages);
