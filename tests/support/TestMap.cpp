@@ -39,6 +39,14 @@ std::unique_ptr<IDungActer> WallObjeOf(char cell) {
 
 TTestMap::TTestMap(std::initializer_list<std::string_view> rows, bool isVillage)
     : village(isVillage) {
+    Build(rows);
+}
+
+TTestMap::TTestMap(const std::vector<std::string>& rows, bool isVillage) : village(isVillage) {
+    Build(std::vector<std::string_view>(rows.begin(), rows.end()));
+}
+
+void TTestMap::Build(const std::vector<std::string_view>& rows) {
     int y = 0;
     for (const std::string_view line : rows) {
         std::vector<TDungBlock*>& row = grid.emplace_back();

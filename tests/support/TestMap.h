@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,9 +19,13 @@
 //   'D' closed door      'd' open door    '1'-'9' floor of that room
 // The map becomes the proxy's active map for its lifetime; rooms are
 // finished once the grid stands. Fighters are placed afterwards.
-class TTestMap final : public IActiveMap, public IEnemyList, public IFloarRecordKeeper {
+class TTestMap final : public IActiveMap,
+                       public IEnemyList,
+                       public ITownActerLists,
+                       public IFloarRecordKeeper {
 public:
     TTestMap(std::initializer_list<std::string_view> rows, bool village = false);
+    explicit TTestMap(const std::vector<std::string>& rows, bool village = false);
     ~TTestMap() override;
 
     TDungBlock& Block(int x, int y) const { return *BlockAt(x, y); }
@@ -46,17 +51,25 @@ public:
 
     std::size_t EnemyCount() const override { return enemies.size(); }
     IDungActer* EnemyAt(std::size_t index) const override { return enemies[index]; }
+    std::size_t PeopleCount() const override { return people.size(); }
+    IDungActer* PersonAt(std::size_t index) const override { return people[index]; }
+    std::size_t PlacedCount() const override { return placed.size(); }
+    IDungActer* PlacedAt(std::size_t index) const override { return placed[index]; }
     void RemoveItemRecord(const std::uint8_t* record) override { forgottenItems.push_back(record); }
     void RemoveObjectRecord(const std::uint8_t* record) override {
         forgottenObjects.push_back(record);
     }
 
+    // What the village iterator sees.
+    std::vector<IDungActer*> people;
+    std::vector<IDungActer*> placed;
     std::vector<MapState_Type> stateChanges;
     std::vector<const std::uint8_t*> forgottenItems;
     std::vector<const std::uint8_t*> forgottenObjects;
 
 private:
     class TTestState;
+    void Build(const std::vector<std::string_view>& rows);
     TTestFighter& Place(TActerKind kind, int x, int y, std::uint8_t dir, TFighterStatsInit stats,
                         int ticksPerMotion);
 

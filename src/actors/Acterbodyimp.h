@@ -1,0 +1,23 @@
+#pragma once
+
+#include "actors/Acterbody.h"
+#include "anim/Acter.h"
+
+#include <memory>
+
+// An acter as an actor's body.
+class TActerBody final : public IActerBody {
+public:
+    explicit TActerBody(std::unique_ptr<TActer> body) : acter(std::move(body)) {}
+
+    IMatrix& GetMat() override { return acter->GetMat(); }
+    void SetMotion(std::int16_t index) override { acter->SetMotion(index); }
+    void StopMotion() override { acter->StopMotion(); }
+    bool Step() override { return acter->Step(); }
+    void SetPartVisible(int index, bool visible) override;
+
+    TActer& Acter() const { return *acter; }
+
+private:
+    std::unique_ptr<TActer> acter;
+};
