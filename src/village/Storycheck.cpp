@@ -15,14 +15,15 @@ std::string Number(std::int64_t value) {
     return std::to_string(value);
 }
 
-// Checks the lines of one command text; `where` names the text.
+// Checks the lines of one command text. `at` points at the record holding the
+// text, its message names the text.
 class TScriptChecker {
 public:
-    TScriptChecker(const TStoryData& storyData, std::vector<std::string>& target)
+    TScriptChecker(const TStoryData& storyData, std::vector<TDataProblem>& target)
         : story(storyData), problems(target) {}
 
-    void CheckAfterTalk(const std::string& where, const std::string& text) {
-        Check(where, text, [&](const TScriptLine& line) {
+    void CheckAfterTalk(const TDataProblem& at, const std::string& text) {
+        Check(at, text, [&](const TScriptLine& line) {
             if (line.command == "EventTermGo") {
                 CheckEventTermGo(line);
             } else if (line.command == "DungInfo") {
@@ -33,8 +34,8 @@ public:
         });
     }
 
-    void CheckStageScript(const std::string& where, const std::string& text) {
-        Check(where, text, [&](const TScriptLine& line) {
+    void CheckStageScript(const TDataProblem& at, const std::string& text) {
+        Check(at, text, [&](const TScriptLine& line) {
             if (line.command == "TalkChange") {
                 CheckTalkChange(line);
             } else if (line.command == "ItemAdd" || line.command == "ItemDelete") {
@@ -49,18 +50,22 @@ public:
 
 private:
     template <typename TCheckLine>
-    void Check(const std::string& where, const std::string& text, TCheckLine checkLine) {
+    void Check(const TDataProblem& at, const std::string& text, TCheckLine checkLine) {
         const auto lines = SplitScript(text);
         for (size_t i = 0; i < lines.size(); ++i) {
             if (lines[i].command.empty() && lines[i].arguments.empty()) {
                 continue;
             }
-            place = where + " " + Number(i + 1) + Sjis(" 行目: ");
+            current = at;
+            current.message += " " + Number(i + 1) + Sjis(" 行目: ");
             checkLine(lines[i]);
         }
     }
 
-    void Add(const std::string& problem) { problems.push_back(place + problem); }
+    void Add(const std::string& problem) {
+        problems.push_back(current);
+        problems.back().message += problem;
+    }
 
     void AddUnknown(const TScriptLine& line) {
         Add(Sjis("不明な命令 ") + line.command + Sjis(" (無視されます)"));
@@ -168,84 +173,90 @@ private:
     }
 
     const TStoryData& story;
-    std::vector<std::string>& problems;
-    std::string place;
+    std::vector<TDataProblem>& problems;
+    TDataProblem current; // points at the line being checked
 };
 
 void CheckPeople(const TStoryData& story, TScriptChecker& scripts,
-                 std::vector<std::string>& problems) {
+                 std::vector<TDataProblem>& problems) {
     std::map<std::uint32_t, int> seen;
-    for (const auto& person : story.people) {
+    for (size_t p = 0; p < story.people.size(); ++p) {
+        const auto& person = story.people[p];
         const auto who = Sjis("人物 ") + Number(person.personNo);
         if (++seen[person.personNo] == 2) {
-            problems.push_back(who + Sjis(" が 2 回以上あります (後のものは使われません)"));
+            problems.push_back({0, TDataList::People, p,
+                                who + Sjis(" が 2 回以上あります (後のものは使われません)")});
         }
         for (size_t k = 0; k < person.talks.size(); ++k) {
             const auto& talk = person.talks[k];
-            const auto where = who + Sjis(" の会話 ") + Number(k + 1) + Sjis(" の会話後処理");
+            const TDataProblem at{p, TDataList::Talks, k,
+                                  who + Sjis(" の会話 ") + Number(k + 1) + Sjis(" の会話後処理")};
             if (!talk.choices.empty() && !talk.afterTalk.empty()) {
-                problems.push_back(where + Sjis(": 選択肢のある会話では実行されません"));
+                problems.push_back(at);
+                problems.back().message += Sjis(": 選択肢のある会話では実行されません");
                 continue;
             }
-            scripts.CheckAfterTalk(where, talk.afterTalk);
+            scripts.CheckAfterTalk(at, talk.afterTalk);
         }
     }
 }
 
 void CheckPlacements(const TStoryData& story, size_t eventIndex,
-                     std::vector<std::string>& problems) {
+                     std::vector<TDataProblem>& problems) {
     const auto& placements = story.events[eventIndex].placements;
     for (size_t i = 0; i < placements.size(); ++i) {
         const auto& placement = placements[i];
-        const auto where = Sjis("イベント ") + Number(eventIndex) + Sjis(" の ") + Number(i + 1) +
-                           Sjis(" 番目の配置: ");
+        const auto add = [&](const std::string& text) {
+            problems.push_back({eventIndex, TDataList::Placements, i,
+                                Sjis("イベント ") + Number(eventIndex) + Sjis(" の ") +
+                                    Number(i + 1) + Sjis(" 番目の配置: ") + text});
+        };
         if (!FindPeopleImp(story.people, placement.personNo)) {
-            problems.push_back(where + Sjis("人物 ") + Number(placement.personNo) +
-                               Sjis(" がいません"));
+            add(Sjis("人物 ") + Number(placement.personNo) + Sjis(" がいません"));
         }
         if (!IsOrthogonalWay(placement.direction) && !IsDiagonalWay(placement.direction)) {
-            problems.push_back(where + Sjis("向き ") + Number(placement.direction) +
-                               Sjis(" は 0 から 7 のはずです"));
+            add(Sjis("向き ") + Number(placement.direction) + Sjis(" は 0 から 7 のはずです"));
         }
         // The area byte holds the area number + 1.
         if (placement.areaNoPlusOne < 1 || placement.areaNoPlusOne > story.town.size()) {
-            problems.push_back(where + Sjis("エリア番号+1 の ") + Number(placement.areaNoPlusOne) +
-                               Sjis(" に当たるエリアがありません (エリア数 ") +
-                               Number(story.town.size()) + ")");
+            add(Sjis("エリア番号+1 の ") + Number(placement.areaNoPlusOne) +
+                Sjis(" に当たるエリアがありません (エリア数 ") + Number(story.town.size()) + ")");
             continue;
         }
         const auto& area = story.town[placement.areaNoPlusOne - 1u];
         if (placement.x < 0 || placement.y < 0 || placement.x >= area.width ||
             placement.y >= area.height) {
-            problems.push_back(where + "(" + Number(placement.x) + ", " + Number(placement.y) +
-                               Sjis(") はエリア ") + Number(placement.areaNoPlusOne - 1) +
-                               Sjis(" の外です"));
+            add("(" + Number(placement.x) + ", " + Number(placement.y) + Sjis(") はエリア ") +
+                Number(placement.areaNoPlusOne - 1) + Sjis(" の外です"));
         }
     }
 }
 
 void CheckEvents(const TStoryData& story, TScriptChecker& scripts,
-                 std::vector<std::string>& problems) {
+                 std::vector<TDataProblem>& problems) {
     for (size_t i = 0; i < story.events.size(); ++i) {
-        const auto where = Sjis("イベント ") + Number(i) + Sjis(" のスクリプト");
+        const TDataProblem at{0, TDataList::Events, i,
+                              Sjis("イベント ") + Number(i) + Sjis(" のスクリプト")};
         if (i == 0 && !story.events[0].script.empty()) {
-            problems.push_back(where + Sjis(": ステージ 0 のスクリプトは実行されません"));
+            problems.push_back(at);
+            problems.back().message += Sjis(": ステージ 0 のスクリプトは実行されません");
         } else {
-            scripts.CheckStageScript(where, story.events[i].script);
+            scripts.CheckStageScript(at, story.events[i].script);
         }
         CheckPlacements(story, i, problems);
     }
 }
 
-void CheckVillagePeople(const TStoryData& story, std::vector<std::string>& problems) {
+void CheckVillagePeople(const TStoryData& story, std::vector<TDataProblem>& problems) {
     for (size_t area = 0; area < story.town.size(); ++area) {
         const auto& objects = story.town[area].objects;
         for (size_t i = 0; i < objects.size(); ++i) {
             if (objects[i].kind == BO_Person && objects[i].subKind != 0 &&
                 !FindPeopleImp(story.people, objects[i].subKind)) {
-                problems.push_back(Sjis("エリア ") + Number(area) + ": " + Number(i + 1) +
-                                   Sjis(" 番目の物体の人物 ") + Number(objects[i].subKind) +
-                                   Sjis(" がいません"));
+                problems.push_back({area, TDataList::Objects, i,
+                                    Sjis("エリア ") + Number(area) + ": " + Number(i + 1) +
+                                        Sjis(" 番目の物体の人物 ") + Number(objects[i].subKind) +
+                                        Sjis(" がいません")});
             }
         }
     }
@@ -253,8 +264,8 @@ void CheckVillagePeople(const TStoryData& story, std::vector<std::string>& probl
 
 } // namespace
 
-std::vector<std::string> FindStoryProblems(const TStoryData& story) {
-    std::vector<std::string> problems;
+std::vector<TDataProblem> FindStoryProblems(const TStoryData& story) {
+    std::vector<TDataProblem> problems;
     TScriptChecker scripts(story, problems);
     CheckPeople(story, scripts, problems);
     CheckEvents(story, scripts, problems);

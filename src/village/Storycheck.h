@@ -3,9 +3,9 @@
 #include "actors/Itemdata.h"
 #include "village/Eventdata.h"
 #include "village/Peopledata.h"
+#include "world/DataProblem.h"
 #include "world/Towndata.h"
 
-#include <string>
 #include <vector>
 
 // The files the story ties together.
@@ -22,7 +22,8 @@ struct TStoryData {
 // file, placements outside their area, after-talk and stage-script lines with
 // unknown commands or arguments that name no stage, condition, person, talk,
 // item or area, after-talk text that can never run, and a script for stage 0,
-// which is never entered. Each problem is Shift-JIS text naming the record and
-// the line. What the readers refuse (talk numbers of a person's own talks,
+// which is never entered. Each problem points at its record (a person, a talk,
+// an event, a placement or a village object) and its message names the record
+// and the line. What the readers refuse (talk numbers of a person's own talks,
 // needed-condition counts) is not looked for again.
-std::vector<std::string> FindStoryProblems(const TStoryData& story);
+std::vector<TDataProblem> FindStoryProblems(const TStoryData& story);

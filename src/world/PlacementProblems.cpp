@@ -16,8 +16,16 @@ const char* RecordName(TDataList list) {
         return "床アクター";
     case TDataList::Forces:
         return "フォース";
+    case TDataList::FloarEnemies:
+        return "敵テーブル項目";
     case TDataList::StageStart:
     case TDataList::AreaStages:
+    case TDataList::Enemies:
+    case TDataList::Equipment:
+    case TDataList::People:
+    case TDataList::Talks:
+    case TDataList::Events:
+    case TDataList::Placements:
         break;
     }
     return "記録";
