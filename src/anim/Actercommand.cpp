@@ -5,29 +5,19 @@
 #include "world/Mycpp.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-    const auto isBlank = [](unsigned char ch) { return ch <= ' '; };
-    const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
-    return first < last ? std::string(first, last) : std::string();
-}
 
 [[noreturn]] void NotANumber(const std::string& token) {
     throw TGameError("'" + token + Sjis("' は正しい数値ではありません"));
 }
 
 template <typename T> T NumberOf(const std::string& token) {
-    T value{};
-    const char* end = token.data() + token.size();
-    const auto [stop, error] = std::from_chars(token.data(), end, value);
-    if (token.empty() || error != std::errc() || stop != end) {
+    const std::optional<T> value = WholeNumber<T>(token);
+    if (!value) {
         NotANumber(token);
     }
-    return value;
+    return *value;
 }
 
 struct TCommandName {
@@ -51,7 +41,7 @@ std::vector<std::string> ActerCommandTokens(std::string_view line) {
     }
     std::vector<std::string> tokens = SplitLines(items);
     for (std::string& token : tokens) {
-        token = Trimmed(token);
+        token = std::string(TrimBlanks(token));
     }
     return tokens;
 }

@@ -3,20 +3,10 @@
 #include "platform/SjisText.h"
 #include "world/Mycpp.h"
 
-#include <charconv>
-
 namespace {
 
 // Number, object number, an empty motion list and the variant.
 constexpr size_t SmallestActerFile = 4 + 4 + 4 + 1;
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 } // namespace
 
@@ -52,12 +42,7 @@ std::vector<std::uint32_t> MotionNumbersOf(const std::string& motionList) {
     ReplaceToCRLF(items, ",");
     std::vector<std::uint32_t> numbers;
     for (const std::string& item : SplitLines(items)) {
-        const std::string_view digits = Trimmed(item);
-        std::uint32_t number = 0;
-        const auto [end, error] =
-            std::from_chars(digits.data(), digits.data() + digits.size(), number);
-        const bool whole = error == std::errc() && end == digits.data() + digits.size();
-        numbers.push_back(whole ? number : 0);
+        numbers.push_back(WholeNumber<std::uint32_t>(TrimBlanks(item)).value_or(0));
     }
     return numbers;
 }

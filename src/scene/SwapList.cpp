@@ -2,27 +2,14 @@
 
 #include "world/Mycpp.h"
 
-#include <charconv>
 #include <numeric>
 #include <optional>
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 std::optional<int> NonNegativeNumber(std::string_view text) {
-    const std::string_view digits = Trimmed(text);
-    int value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || digits.front() == '-' || error != std::errc() ||
-        end != digits.data() + digits.size()) {
+    const std::optional<int> value = WholeNumber<int>(TrimBlanks(text));
+    if (!value || *value < 0) {
         return std::nullopt;
     }
     return value;

@@ -42,3 +42,14 @@ std::vector<std::string> SplitLines(const std::string& text) {
 TScreenPlace CenterOnScreen(int screenWidth, int screenHeight, int width, int height) {
     return {screenWidth / 2 - width / 2, ((screenHeight / 2 - height / 2) / 3) * 2};
 }
+
+std::string_view TrimBlanks(std::string_view text) {
+    const auto isBlank = [](char ch) { return static_cast<unsigned char>(ch) <= ' '; };
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <charconv>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Every occurrence of `find` replaced; the search restarts from the start
@@ -22,3 +25,18 @@ struct TScreenPlace {
 // Where a window of the given size goes: centred across, a little above the
 // middle (two thirds of the centring top).
 TScreenPlace CenterOnScreen(int screenWidth, int screenHeight, int width, int height);
+
+// The text without the blanks and control characters around it.
+std::string_view TrimBlanks(std::string_view text);
+
+// The whole text as a decimal number; none for "", "1x", "+1" or one that
+// does not fit in T.
+template <typename T> std::optional<T> WholeNumber(std::string_view text) {
+    T value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}

@@ -27,6 +27,16 @@ TEST(Mycpp, SplitLinesAtEveryKindOfBreak) {
     EXPECT_TRUE(SplitLines("").empty());
 }
 
+TEST(Mycpp, TrimBlanksAndWholeNumbers) {
+    EXPECT_EQ(TrimBlanks(" \t a b\r "), "a b");
+    EXPECT_EQ(TrimBlanks("  "), "");
+    EXPECT_EQ(WholeNumber<int>("-12"), -12);
+    EXPECT_EQ(WholeNumber<float>("0.5"), 0.5f);
+    for (const char* bad : {"", "1x", "+1", " 1", "99999999999"}) {
+        EXPECT_FALSE(WholeNumber<int>(bad).has_value()) << bad;
+    }
+}
+
 TEST(Mycpp, CenterOnScreenSitsAboveTheMiddle) {
     const auto place = CenterOnScreen(1024, 768, 400, 300);
     EXPECT_EQ(place.left, 312);
