@@ -15,12 +15,6 @@ size_t RunToEndTickLimit(size_t stepCount) {
     return 256 * (stepCount * (stepCount + 1) + 1);
 }
 
-// Acters are stepped one at a time on one thread, so one buffer serves all.
-std::vector<std::string_view>& LineBuffer() {
-    static std::vector<std::string_view> lines;
-    return lines;
-}
-
 } // namespace
 
 TActer::TActer(std::unique_ptr<IObje> rootObje, std::uint32_t number, std::vector<IObje*> partList,
@@ -45,7 +39,6 @@ void TActer::StopMotion() {
 }
 
 bool TActer::Step() {
-    std::vector<std::string_view>& lines = LineBuffer();
     lines.clear();
     const bool ended = current->Step(lines);
     for (const std::string_view line : lines) {

@@ -56,4 +56,7 @@ private:
     std::vector<std::unique_ptr<TObjeMotion>> motions;
     TObjeMotion* current;
     const TObjeFactory& objeFactory;
+    // Kept by each acter, not shared: a message shown by a faulty line may
+    // let other acters step before this one has applied all its lines.
+    std::vector<std::string_view> lines;
 };
