@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-// A body without graphics: a plain matrix, and motions that last a given
-// number of ticks. Keeps every motion selected.
+// A body without graphics: a composed matrix as the root of a real body has,
+// and motions that last a given number of ticks. Keeps every motion selected.
 class TFakeBody final : public IActerBody {
 public:
     static constexpr std::int16_t Stopped = -1;
@@ -36,16 +36,18 @@ public:
         lastPartVisible = visible;
     }
 
-    const TOneMat& Matrix() const { return matrix; }
-    float X() const { return matrix.At(3, 0); }
-    float Z() const { return matrix.At(3, 2); }
+    const TGroupMat& Matrix() const { return matrix; }
+    float X() const { return matrix.Position().x; }
+    float Z() const { return matrix.Position().z; }
+    // Degrees turned about the vertical axis.
+    float Turned() const { return matrix.Rotation().y; }
     std::int16_t Motion() const { return motion; }
     const std::vector<std::int16_t>& Motions() const { return motions; }
     int lastPart = -1;
     bool lastPartVisible = false;
 
 private:
-    TOneMat matrix;
+    TGroupMat matrix;
     int ticksPerMotion;
     int ticksLeft = 0;
     std::int16_t motion = Stopped;
