@@ -7,8 +7,6 @@
 
 namespace {
 
-enum : std::uint8_t { RowHeads = 1, OneRow = 2, Window = 3 };
-
 constexpr int WindowSide = 8;
 constexpr int WindowNorth = 9;
 constexpr int WindowSouth = 6;
@@ -22,9 +20,7 @@ TDungBlock* TIte_Map_GetBlock::At(int col, int rowIndex) {
     return current;
 }
 
-TDungBlock* TIte_Map_GetBlock::Start(std::uint8_t newMode, int firstCol, int firstRow, int lastCol,
-                                     int lastRow) {
-    mode = newMode;
+TDungBlock* TIte_Map_GetBlock::Start(int firstCol, int firstRow, int lastCol, int lastRow) {
     windowFirstColumn = firstCol;
     windowFirstRow = firstRow;
     windowLastColumn = lastCol;
@@ -37,21 +33,21 @@ TDungBlock* TIte_Map_GetBlock::Start(std::uint8_t newMode, int firstCol, int fir
 }
 
 TDungBlock* TIte_Map_GetBlock::FirstRowHeads() {
-    return Start(RowHeads, 0, 0, 0, map ? map->GetHeight() - 1 : -1);
+    return Start(0, 0, 0, map ? map->GetHeight() - 1 : -1);
 }
 
 TDungBlock* TIte_Map_GetBlock::FirstInRow(int rowIndex) {
     const bool valid = map && rowIndex >= 0 && rowIndex < map->GetHeight();
-    return Start(OneRow, 0, rowIndex, valid ? map->GetWidth() - 1 : -1, rowIndex);
+    return Start(0, rowIndex, valid ? map->GetWidth() - 1 : -1, rowIndex);
 }
 
 TDungBlock* TIte_Map_GetBlock::FirstInWindow(const TDungBlock* block) {
     if (!map) {
-        return Start(Window, 0, 0, -1, -1);
+        return Start(0, 0, -1, -1);
     }
     const int x = block->GetX();
     const int y = block->GetY();
-    return Start(Window, std::max(x - WindowSide, 0), std::max(y - WindowNorth, 0),
+    return Start(std::max(x - WindowSide, 0), std::max(y - WindowNorth, 0),
                  std::min(x + WindowSide, map->GetWidth() - 1),
                  std::min(y + WindowSouth, map->GetHeight() - 1));
 }
@@ -60,19 +56,11 @@ TDungBlock* TIte_Map_GetBlock::Next() {
     if (!current) {
         return nullptr;
     }
-    switch (mode) {
-    case RowHeads:
-    case OneRow:
-    case Window:
-        if (column < windowLastColumn) {
-            return At(column + 1, row);
-        }
-        if (row < windowLastRow) {
-            return At(windowFirstColumn, row + 1);
-        }
-        break;
-    default:
-        break;
+    if (column < windowLastColumn) {
+        return At(column + 1, row);
+    }
+    if (row < windowLastRow) {
+        return At(windowFirstColumn, row + 1);
     }
     current = nullptr;
     return nullptr;

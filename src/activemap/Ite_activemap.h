@@ -27,7 +27,8 @@ public:
 };
 
 // Walks a map's blocks: the heads of the rows, one row, or the window the
-// camera can see around a block.
+// camera can see around a block. Each is a rectangle run row by row: the
+// heads are column 0 of every row, a row is one line of the grid.
 class TIte_Map_GetBlock {
 public:
     void SetMap(const IActiveMap* activeMap) { map = activeMap; }
@@ -39,10 +40,9 @@ public:
     TDungBlock* Current() const { return current; }
 
 private:
-    TDungBlock* Start(std::uint8_t newMode, int firstCol, int firstRow, int lastCol, int lastRow);
+    TDungBlock* Start(int firstCol, int firstRow, int lastCol, int lastRow);
     TDungBlock* At(int col, int rowIndex);
 
-    std::uint8_t mode = 0;
     const IActiveMap* map = nullptr;
     TDungBlock* current = nullptr;
     int column = 0;
