@@ -164,6 +164,8 @@ void TGLDevice::DrawMesh(const CD3DFileObject& mesh, const TMatValues& world,
     }
     const TGLMeshes::TDeviceMesh& device = meshes->Bind(mesh);
     program->SetTransform(MatMul(world, viewProj), world);
+    // Telling the driver the index range spares it a scan of the indices.
+    const auto lastVertex = static_cast<GLuint>(mesh.Vertices().size() - 1);
     for (int s = 0; s <= mesh.HighestSlot(); ++s) {
         const TGLMeshes::TSlotRange& range = device.ranges[static_cast<size_t>(s)];
         if (range.count == 0) {
@@ -171,9 +173,9 @@ void TGLDevice::DrawMesh(const CD3DFileObject& mesh, const TMatValues& world,
         }
         textures->Bind(range.textureKey, *program);
         program->SetMaterial(mesh.Slots()[static_cast<size_t>(s)].material);
-        gl->glDrawElements(GL_TRIANGLES, range.count, GL_UNSIGNED_SHORT,
-                           reinterpret_cast<const void*>(static_cast<size_t>(range.first) *
-                                                         sizeof(std::uint16_t)));
+        gl->glDrawRangeElements(GL_TRIANGLES, 0, lastVertex, range.count, GL_UNSIGNED_SHORT,
+                                reinterpret_cast<const void*>(static_cast<size_t>(range.first) *
+                                                              sizeof(std::uint16_t)));
     }
 }
 
