@@ -6,10 +6,7 @@
 #include <cstdio>
 #include <iostream>
 
-namespace {
-
-// A name from a broken file need not be valid Shift-JIS; show such bytes in hex.
-std::string Printable(std::string_view sjis) {
+std::string PrintableSjis(std::string_view sjis) {
     try {
         return SjisToUtf8(sjis);
     } catch (const TGameError&) {
@@ -28,9 +25,7 @@ std::string Printable(std::string_view sjis) {
     }
 }
 
-} // namespace
-
 void LogSceneProblem(std::string_view what, std::string_view sjisFileName,
                      std::string_view problem) {
-    std::cerr << "tessarine: " << what << " " << Printable(sjisFileName) << ": " << problem << '\n';
+    std::cerr << "tessarine: " << what << " " << PrintableSjis(sjisFileName) << ": " << problem << '\n';
 }
