@@ -74,6 +74,9 @@ public:
     }
 
 private:
+    static bool IsLeadByte(std::uint8_t byte) {
+        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    }
     static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\0'; }
     static bool EndsWord(char c) {
         return IsBlank(c) || c == '\n' || c == ',' || c == ';' || c == '{' || c == '}' ||
@@ -110,7 +113,8 @@ private:
     TXToken Word() {
         const size_t start = at;
         while (at < bytes.size() && !EndsWord(static_cast<char>(bytes[at]))) {
-            ++at;
+            // The second byte of a Shift-JIS character may be "{" or "}".
+            at += IsLeadByte(bytes[at]) && at + 1 < bytes.size() ? 2 : 1;
         }
         std::string text(bytes.begin() + static_cast<std::ptrdiff_t>(start),
                          bytes.begin() + static_cast<std::ptrdiff_t>(at));

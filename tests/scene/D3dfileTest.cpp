@@ -1,6 +1,7 @@
 #include "scene/D3dfile.h"
 
 #include "platform/GameFiles.h"
+#include "platform/SjisText.h"
 #include "scene/Texturecontainer.h"
 #include "scene/Xfileparser.h"
 
@@ -188,6 +189,15 @@ TEST(XModel, MaterialListRules) {
         EXPECT_EQ(Indices(mesh, 0), c.slot0) << c.what;
         EXPECT_EQ(Indices(mesh, 1), c.slot1) << c.what;
     }
+}
+
+TEST(XModel, ShiftJisNamesMayHoldBraceBytes) {
+    // The second byte of "ボ" is "{".
+    const std::string text = "xof 0303txt 0032\nFrame " + Sjis("ボーン") +
+                             " {\n Mesh { 3; 0;0;0;, 0;1;0;, 1;0;0;; 1; 3;0,1,2;; }\n}\n";
+    CD3DFile model;
+    model.LoadFromBytes(BytesOf(text));
+    EXPECT_EQ(OnlyChild(model.Root()).Name(), Sjis("ボーン"));
 }
 
 TEST(XModel, DegenerateTrianglesAddNoNormalAndLoneVerticesFaceZ) {
