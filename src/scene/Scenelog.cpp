@@ -27,5 +27,9 @@ std::string PrintableSjis(std::string_view sjis) {
 
 void LogSceneProblem(std::string_view what, std::string_view sjisFileName,
                      std::string_view problem) {
-    std::cerr << "tessarine: " << what << " " << PrintableSjis(sjisFileName) << ": " << problem << '\n';
+    std::cerr << "tessarine: " << what;
+    if (!sjisFileName.empty()) {
+        std::cerr << " " << PrintableSjis(sjisFileName);
+    }
+    std::cerr << ": " << problem << '\n';
 }
