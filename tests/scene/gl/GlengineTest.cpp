@@ -166,6 +166,32 @@ TEST_F(GlEngine, HalfAlphaMeshIsBlendedOverTheOpaqueOnesInTheSecondPass) {
                "blended");
 }
 
+// One texture stage as the device has it by default: the colour is texture
+// times lit colour, the alpha is the texture's own.
+TEST_F(GlEngine, TexturedFacesTakeTheirAlphaFromTheTexture) {
+    std::filesystem::create_directory("Obje");
+    const TTestPicture white{1, 1, {{255, 255, 255, 128}}};
+    WriteWholeGameFile("Obje/Half.tga", EncodeTarga(white, {2, 32, false, false}));
+    WriteWholeGameFile("Obje/Solid.bmp", EncodeBitmap(white, {24, false, false}));
+    const TExpected glass = LitColour(0.0f, 0.0f, 1.0f, 1.0f);
+    const TExpected wall = LitColour(1.0f, 0.0f, 0.0f, 1.0f);
+    const TExpected blended{(glass.r + wall.r) / 2, (glass.g + wall.g) / 2, (glass.b + wall.b) / 2};
+    struct TCase {
+        const char* texture;
+        TExpected centre;
+    };
+    for (const TCase& c : {TCase{"Obje/Half.tga", blended}, TCase{"Obje/Solid.bmp", glass}}) {
+        TDX7_Xfile& model = Model(
+            "textured.x", "xof 0303txt 0032\n" +
+                              Square("Glass", 15.0f, Material(0.0f, 0.0f, 1.0f, 0.5f, c.texture)) +
+                              Square("Wall", 25.0f, Material(1.0f, 0.0f, 0.0f, 1.0f)));
+        engine.BeginFrame();
+        engine.Draw(model, TOneMat());
+        engine.EndFrame();
+        ExpectNear(Centre(), c.centre, c.texture);
+    }
+}
+
 TEST_F(GlEngine, EndFramePaintsTheFrameIntoTheView) {
     QWidget view;
     view.resize(ViewWidth, ViewHeight);
