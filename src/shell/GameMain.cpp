@@ -1,12 +1,33 @@
 #include "shell/GameMain.h"
 
+#include "platform/FailureReport.h"
+#include "shell/App.h"
+#include "shell/Fm_mdimain.h"
+#include "shell/GameArt.h"
+#include "shell/GameFont.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QMessageBox>
+#include <iostream>
+#include <memory>
 
 int RunGame(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tessarine"));
-    window.showMaximized();
-    return app.exec();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessarine"));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ProgramIcon())));
+    ApplyGameFont();
+    std::unique_ptr<TFormMDIMain> window;
+    try {
+        window = std::make_unique<TFormMDIMain>(TApp::SettingsPath());
+    } catch (...) {
+        // A factory that cannot read its data stops the program before the title.
+        const std::string text = FailureTextUtf8(std::current_exception());
+        std::cerr << "tessarine: " << text << std::endl;
+        QMessageBox::critical(nullptr, QStringLiteral("Tessarine"), QString::fromStdString(text));
+        return 1;
+    }
+    window->showMaximized();
+    const int code = QApplication::exec();
+    window.reset();
+    return code;
 }

@@ -1,0 +1,155 @@
+#include "shell/App.h"
+
+#include "platform/GameFiles.h"
+#include "platform/IniFile.h"
+#include "platform/MessageSeam.h"
+#include "platform/SjisText.h"
+#include "shell/Dungoperator.h"
+#include "shell/Px_formmdi.h"
+
+namespace {
+
+const std::string& ThreadSection() {
+    static const std::string name = Sjis("スレッド");
+    return name;
+}
+const std::string& LevelKey() {
+    static const std::string name = Sjis("割り込みレベル");
+    return name;
+}
+const std::string& SaveFormSection() {
+    static const std::string name = Sjis("セーブフォーム");
+    return name;
+}
+const std::string& PageKey() {
+    static const std::string name = Sjis("ページ");
+    return name;
+}
+const std::string& EntryKey() {
+    static const std::string name = Sjis("インデクス");
+    return name;
+}
+
+} // namespace
+
+TApp::TApp(TPX_FormMDI& mainWindowProxy, std::string settingsFile)
+    : mainProxy(mainWindowProxy), settingsPath(std::move(settingsFile)) {
+    ReadSettings();
+    // The graphics factory, the scene object factory over "Data/GrphData",
+    // the acter factory, the dungeon actor factory and the heroine holder
+    // come here, in this order, as they are built: the dungeon operator and
+    // the save manager use them.
+    dungOperator = std::make_unique<TDungOperator>(*this);
+    mainProxy.CreateDialogs();
+    // The save manager follows the dialogs and takes savePage and saveEntry
+    // as its remembered place.
+}
+
+TApp::~TApp() {
+    WriteSettings();
+    dungOperator.reset();
+}
+
+std::string TApp::SettingsPath() {
+    return ExecutableFolder() + "\\Tessarine.ini";
+}
+
+void TApp::ReadSettings() {
+    const TIniFile ini(settingsPath);
+    threadLevel = ini.ReadInteger(ThreadSection(), LevelKey(), 1);
+    savePage = ini.ReadInteger(SaveFormSection(), PageKey(), 1);
+    saveEntry = ini.ReadInteger(SaveFormSection(), EntryKey(), -1);
+}
+
+void TApp::WriteSettings() const {
+    TIniFile ini(settingsPath);
+    ini.WriteInteger(ThreadSection(), LevelKey(), threadLevel);
+    ini.WriteInteger(SaveFormSection(), PageKey(), savePage);
+    ini.WriteInteger(SaveFormSection(), EntryKey(), saveEntry);
+    ini.Save();
+}
+
+bool TApp::StoryPlaying() const {
+    return mainProxy.StoryOpen();
+}
+
+void TApp::ShowTitle() {
+    mainProxy.OpenTitle(*this);
+    EnableRetry(false);
+}
+
+void TApp::StartCommand() {
+    if (StoryPlaying() || !dungOperator->CanStart()) {
+        return;
+    }
+    if (mainProxy.TitleOpen()) {
+        mainProxy.CloseTitle();
+        mainProxy.OpenProlog(*this);
+        return;
+    }
+    if (MessageSeam().Ask(Sjis("ゲームを終了しますか？")) != AnswerYes) {
+        return;
+    }
+    if (dungOperator->CloseGameWindow()) {
+        ShowTitle();
+    }
+}
+
+void TApp::SaveCommand() {
+    if (StoryPlaying() || !dungOperator->CanSave()) {
+        return;
+    }
+    // The save manager's save dialog opens here once it exists.
+}
+
+void TApp::LoadCommand() {
+    if (StoryPlaying() || !dungOperator->CanLoad()) {
+        return;
+    }
+    // The save manager's load dialog opens here once it exists; a game
+    // loaded from the title closes the title.
+}
+
+void TApp::NewGame() {
+    // The save manager resets the game and the dungeon operator enters the
+    // village here once they exist.
+}
+
+void TApp::ShowEnding() {
+    mainProxy.OpenEnding(*this);
+    EnableRetry(false);
+}
+
+void TApp::EndingClosed() {
+    ShowTitle();
+}
+
+void TApp::RetryCommand() {
+    if (!dungOperator->CanSave()) {
+        return;
+    }
+    if (MessageSeam().Ask(Sjis("脱出して村に戻りますか？")) == AnswerYes) {
+        dungOperator->EscapeDungeon();
+    }
+}
+
+void TApp::Help(int kind) {
+    if (kind == 0) {
+        RetryCommand();
+    } else if (kind == 1) {
+        mainProxy.ShowHelp(Sjis("Tessarine.hlp"));
+    }
+}
+
+void TApp::SetThreadLevel(int level) {
+    threadLevel = level;
+    dungOperator->ApplyThreadLevel(level);
+}
+
+void TApp::EnableRetry(bool flag) {
+    mainProxy.EnableRetry(flag);
+}
+
+void TApp::ShowAbout() {
+    mainProxy.ShowAbout();
+}

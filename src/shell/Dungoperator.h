@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class IActiveMap;
+class TApp;
+class TDrawMaster;
+class TPX_FormGame;
+class TThr_Game;
+
+// Where the heroine is; it decides what the dungeon operator shows.
+enum class THeroWhereabouts : std::uint8_t { Village = 0, Entrance = 1, Dungeon = 2 };
+
+// The game's central coordinator: it holds everything that lives for the
+// whole game and performs every change of scene.
+class TDungOperator {
+public:
+    using TMapBuilder = std::function<std::unique_ptr<IActiveMap>()>;
+
+    explicit TDungOperator(TApp& owner);
+    ~TDungOperator();
+    TDungOperator(const TDungOperator&) = delete;
+    TDungOperator& operator=(const TDungOperator&) = delete;
+
+    // A new scene: the loop stops, the old map goes, the new one is built,
+    // shown in the game window, and the schedule restarts on it.
+    void EnterScene(const TMapBuilder& build, THeroWhereabouts whereabouts);
+    // Leaves the active map: the loop stops and the map is destroyed.
+    void ClearScene();
+    // Closes the game window if there is one and answers whether there was.
+    bool CloseGameWindow();
+    // The game window went away: nothing may be drawn into it any more.
+    void GameWindowClosed();
+    // The retry command's failure exit from a dungeon.
+    void EscapeDungeon();
+
+    // 0: the dungeon and its floor; 1: the village area.
+    std::string CaptionText(int kind) const;
+    // Set by whoever builds a dungeon, for its captions.
+    void SetDungeonName(std::string sjisName) { dungeonName = std::move(sjisName); }
+
+    bool CanStart() const;
+    bool CanLoad() const;
+    bool CanSave() const;
+
+    void ApplyThreadLevel(int level);
+    void HelpKey(int kind);
+
+    // The active map's state, -1 when there is none.
+    int MapState() const;
+    IActiveMap* ActiveMap() const { return activeMap.get(); }
+    THeroWhereabouts Whereabouts() const { return whereabouts; }
+
+private:
+    void SuspendLoop();
+
+    TApp& app;
+    TPX_FormGame& gameWindow;
+    // Comes with the drawing of maps; until then the loop steps without drawing.
+    std::unique_ptr<TDrawMaster> drawMaster;
+    TThr_Game& gameThread;
+    std::unique_ptr<IActiveMap> activeMap;
+    std::string dungeonName;
+    // Kept by the heroine holder once it exists.
+    THeroWhereabouts whereabouts = THeroWhereabouts::Village;
+};

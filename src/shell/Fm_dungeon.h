@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+
+// The child window in which the village and the dungeons are played. Its
+// fixed size leaves room for the talk box, the values, the automap and the
+// command buttons beside the 3D view.
+class TFormDung final : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormDung(QWidget* parent = nullptr);
+
+    // The 3D view.
+    QFrame* Panel3() const { return panel3; }
+
+private:
+    QFrame* panel3;
+};

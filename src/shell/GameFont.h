@@ -1,0 +1,5 @@
+#pragma once
+
+// The game's windows are laid out for "ＭＳ Ｐゴシック" at 12 pixels; IPA P
+// Gothic stands in for it. Call once the application object exists.
+void ApplyGameFont();

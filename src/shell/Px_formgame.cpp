@@ -1,0 +1,71 @@
+#include "shell/Px_formgame.h"
+
+#include "platform/qt/QtText.h"
+#include "shell/Dungoperator.h"
+#include "shell/Fm_dungeon.h"
+#include "shell/Px_formmdi.h"
+
+#include <QMdiSubWindow>
+
+namespace {
+
+std::unique_ptr<TPX_FormGame>& TheInstance() {
+    static std::unique_ptr<TPX_FormGame> instance;
+    return instance;
+}
+
+} // namespace
+
+TPX_FormGame& TPX_FormGame::Instance(TDungOperator& dungOperator, TPX_FormMDI& mainProxy) {
+    auto& instance = TheInstance();
+    if (!instance) {
+        instance = std::make_unique<TPX_FormGame>(dungOperator, mainProxy);
+    }
+    return *instance;
+}
+
+void TPX_FormGame::DestroyInstance() {
+    TheInstance().reset();
+}
+
+TPX_FormGame::TPX_FormGame(TDungOperator& owner, TPX_FormMDI& mainWindowProxy)
+    : dungOperator(owner), mainProxy(mainWindowProxy) {}
+
+TPX_FormGame::~TPX_FormGame() {
+    if (window) {
+        QObject::disconnect(closedConnection);
+        delete window;
+    }
+}
+
+void TPX_FormGame::AttachMap(IActiveMap& newMap) {
+    map = &newMap;
+    if (window) {
+        return;
+    }
+    window = mainProxy.AddChildWindow(new TFormDung);
+    closedConnection =
+        QObject::connect(window, &QObject::destroyed, [this] { dungOperator.GameWindowClosed(); });
+    window->show();
+    window->setFocus();
+}
+
+void TPX_FormGame::SetCaption(const std::string& sjisText) {
+    if (window) {
+        window->setWindowTitle(ToQt(sjisText));
+    }
+}
+
+bool TPX_FormGame::CloseWindow() {
+    if (!window) {
+        return false;
+    }
+    // Forgotten at once; the window itself goes when the event loop runs, as
+    // the close may come from one of its own handlers.
+    QMdiSubWindow* closing = window;
+    window = nullptr;
+    QObject::disconnect(closedConnection);
+    closing->close();
+    dungOperator.GameWindowClosed();
+    return true;
+}
