@@ -22,7 +22,7 @@ QPixmap DrawMainBackground(const QImage& tile, QSize screen) {
     const QColor ground = tile.pixelColor(0, 0);
     background.fill(ground);
     QPixmap stamp = QPixmap::fromImage(tile);
-    stamp.setMask(QBitmap::fromImage(tile.createMaskFromColor(ground.rgb(), Qt::MaskOutColor)));
+    stamp.setMask(stamp.createMaskFromColor(ground, Qt::MaskInColor));
     QPainter painter(&background);
     for (const QPoint& at : BackgroundStamps(screen, tile.size())) {
         painter.drawPixmap(at, stamp);

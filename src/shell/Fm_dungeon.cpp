@@ -1,5 +1,6 @@
 #include "shell/Fm_dungeon.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 
 TFormDung::TFormDung(QWidget* parent) : QWidget(parent), panel3(new QFrame(this)) {
@@ -9,4 +10,13 @@ TFormDung::TFormDung(QWidget* parent) : QWidget(parent), panel3(new QFrame(this)
     QPalette black = panel3->palette();
     black.setColor(QPalette::Window, Qt::black);
     panel3->setPalette(black);
+}
+
+void TFormDung::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (whenClosed) {
+        auto notify = std::move(whenClosed);
+        whenClosed = nullptr;
+        notify();
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class QFrame;
 
@@ -14,6 +15,12 @@ public:
 
     // The 3D view.
     QFrame* Panel3() const { return panel3; }
+
+    // Told when the window closes, whoever closes it.
+    std::function<void()> whenClosed;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QFrame* panel3;

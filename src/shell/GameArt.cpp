@@ -32,6 +32,7 @@ QImage BackgroundTile() {
     painter.setRenderHint(QPainter::Antialiasing, false);
     DrawGem(painter, QPointF(57, 47), 30, QColor(40, 56, 104), QColor(120, 100, 48));
     painter.setPen(QPen(QColor(72, 64, 40), 2));
+    painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QPointF(57, 47), 40, 40);
     return tile;
 }

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <iostream>
 #include <memory>
 
@@ -26,6 +27,8 @@ int RunGame(int argc, char** argv) {
         QMessageBox::critical(nullptr, QStringLiteral("Tessarine"), QString::fromStdString(text));
         return 1;
     }
+    // Without a window manager nothing maximises the window: size it ourselves.
+    window->setGeometry(window->screen()->availableGeometry());
     window->showMaximized();
     const int code = QApplication::exec();
     window.reset();

@@ -33,7 +33,7 @@ TPX_FormGame::TPX_FormGame(TDungOperator& owner, TPX_FormMDI& mainWindowProxy)
 
 TPX_FormGame::~TPX_FormGame() {
     if (window) {
-        QObject::disconnect(closedConnection);
+        form->whenClosed = nullptr;
         delete window;
     }
 }
@@ -43,9 +43,15 @@ void TPX_FormGame::AttachMap(IActiveMap& newMap) {
     if (window) {
         return;
     }
-    window = mainProxy.AddChildWindow(new TFormDung);
-    closedConnection =
-        QObject::connect(window, &QObject::destroyed, [this] { dungOperator.GameWindowClosed(); });
+    form = new TFormDung;
+    form->whenClosed = [this] {
+        // The window itself goes when the event loop runs, as the close may
+        // come from one of its own handlers; nothing may draw into it now.
+        window = nullptr;
+        form = nullptr;
+        dungOperator.GameWindowClosed();
+    };
+    window = mainProxy.AddChildWindow(form);
     window->show();
     window->setFocus();
 }
@@ -60,12 +66,6 @@ bool TPX_FormGame::CloseWindow() {
     if (!window) {
         return false;
     }
-    // Forgotten at once; the window itself goes when the event loop runs, as
-    // the close may come from one of its own handlers.
-    QMdiSubWindow* closing = window;
-    window = nullptr;
-    QObject::disconnect(closedConnection);
-    closing->close();
-    dungOperator.GameWindowClosed();
+    window->close();
     return true;
 }

@@ -6,6 +6,7 @@
 
 class IActiveMap;
 class TDungOperator;
+class TFormDung;
 class TPX_FormMDI;
 
 // The game window's proxy: the rest of the game reaches the window only
@@ -33,6 +34,6 @@ private:
     TDungOperator& dungOperator;
     TPX_FormMDI& mainProxy;
     QPointer<QMdiSubWindow> window;
-    QMetaObject::Connection closedConnection;
+    TFormDung* form = nullptr;
     IActiveMap* map = nullptr;
 };
