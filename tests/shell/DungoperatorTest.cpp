@@ -3,6 +3,7 @@
 #include "activemap/Activemap.h"
 #include "platform/SjisText.h"
 #include "shell/App.h"
+#include "shell/FakeActiveMap.h"
 #include "shell/Px_formgame.h"
 #include "shell/Px_formmdi.h"
 #include "shell/ShellFixture.h"
@@ -13,17 +14,6 @@
 
 namespace {
 
-class TStillMap final : public IActiveMap {
-public:
-    TStillMap(int number, int state) : floorOrArea(number), mapState(state) {}
-    int GetNumber() const override { return floorOrArea; }
-    int GetMapState() const override { return mapState; }
-    void Update() override {}
-
-    int floorOrArea;
-    int mapState;
-};
-
 class DungOperator : public ShellTest {
 protected:
     DungOperator() {
@@ -32,11 +22,12 @@ protected:
         dungOperator = &app->DungOperator();
     }
 
-    TStillMap& Enter(THeroWhereabouts whereabouts, int number = 1, int state = 0) {
-        TStillMap* built = nullptr;
+    TFakeActiveMap& Enter(THeroWhereabouts whereabouts, int number = 1,
+                          MapState_Type state = msWaitInput) {
+        TFakeActiveMap* built = nullptr;
         dungOperator->EnterScene(
             [&] {
-                auto map = std::make_unique<TStillMap>(number, state);
+                auto map = std::make_unique<TFakeActiveMap>(number, state);
                 built = map.get();
                 return map;
             },
@@ -56,7 +47,7 @@ protected:
 
 TEST_F(DungOperator, EnteringASceneShowsItAndRestartsTheLoopOnIt) {
     dungOperator->SetDungeonName(Sjis("風の洞窟"));
-    TStillMap& map = Enter(THeroWhereabouts::Dungeon, 3);
+    TFakeActiveMap& map = Enter(THeroWhereabouts::Dungeon, 3);
     EXPECT_EQ(dungOperator->ActiveMap(), &map);
     TThr_Game& loop = TThr_Game::Instance();
     EXPECT_FALSE(loop.Suspended());
@@ -94,15 +85,15 @@ TEST_F(DungOperator, GuardsFollowTheWhereaboutsTheMapStateAndTheWindow) {
     EXPECT_FALSE(dungOperator->CanSave()) << "no game window";
     struct TCase {
         THeroWhereabouts whereabouts;
-        int state;
+        MapState_Type state;
         bool start;
         bool save;
     };
-    const TCase cases[] = {{THeroWhereabouts::Village, 0, true, true},
-                           {THeroWhereabouts::Dungeon, 0, true, true},
-                           {THeroWhereabouts::Dungeon, 1, false, false},
-                           {THeroWhereabouts::Dungeon, 14, false, false},
-                           {THeroWhereabouts::Entrance, 0, false, false}};
+    const TCase cases[] = {{THeroWhereabouts::Village, msWaitInput, true, true},
+                           {THeroWhereabouts::Dungeon, msWaitInput, true, true},
+                           {THeroWhereabouts::Dungeon, msEnemyTurn, false, false},
+                           {THeroWhereabouts::Dungeon, msHeroTurn, false, false},
+                           {THeroWhereabouts::Entrance, msWaitInput, false, false}};
     for (const TCase& c : cases) {
         Enter(c.whereabouts, 1, c.state);
         EXPECT_EQ(dungOperator->CanStart(), c.start) << c.state;
@@ -153,8 +144,8 @@ TEST_F(DungOperator, StartDuringPlayAsksAndReturnsToTheTitleOnYes) {
 }
 
 TEST_F(DungOperator, StartDoesNothingAtTheEntranceOrDuringATurn) {
-    for (const auto& [whereabouts, state] :
-         {std::pair{THeroWhereabouts::Entrance, 0}, std::pair{THeroWhereabouts::Dungeon, 2}}) {
+    for (const auto& [whereabouts, state] : {std::pair{THeroWhereabouts::Entrance, msWaitInput},
+                                             std::pair{THeroWhereabouts::Dungeon, msHeroAction}}) {
         Enter(whereabouts, 1, state);
         app->StartCommand();
         EXPECT_TRUE(seam->questions.empty());

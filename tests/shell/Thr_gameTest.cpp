@@ -5,6 +5,7 @@
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
 #include "platform/qt/QtWorkerThread.h"
+#include "shell/FakeActiveMap.h"
 #include "support/qt/EventLoop.h"
 
 #include <atomic>
@@ -34,20 +35,7 @@ public:
     int wakes = 0;
 };
 
-class TRecordingMap final : public IActiveMap {
-public:
-    int GetNumber() const override { return 1; }
-    int GetMapState() const override { return 0; }
-    void Update() override {
-        ++updates;
-        if (onUpdate) {
-            onUpdate();
-        }
-    }
-
-    int updates = 0;
-    std::function<void()> onUpdate;
-};
+using TRecordingMap = TFakeActiveMap;
 
 class TRecordingDraw final : public TDrawMaster {
 public:
