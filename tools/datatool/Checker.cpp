@@ -1,0 +1,40 @@
+#include "Checker.h"
+
+#include "CheckMaps.h"
+#include "CheckStory.h"
+
+namespace {
+
+// Every source the game needs must be there.
+void CheckPresence(const TContent& content, TCheckSink& sink) {
+    const auto require = [&](bool present, const char* name) {
+        if (!present) {
+            sink.Add({name, 0}, "missing: the game needs it");
+        }
+    };
+    require(content.stages.has_value(), "stages/");
+    require(content.town.has_value(), "town.yaml");
+    require(content.pieces && content.pieces->walls, "pieces.yaml (walls)");
+    require(content.pieces && content.pieces->bigObjects, "pieces.yaml (big_objects)");
+    require(content.pieces && content.pieces->floarTiles, "pieces.yaml (floor_tiles)");
+    require(content.areas.has_value(), "areas.yaml");
+    require(content.enemies.has_value(), "enemies.yaml");
+    require(content.items && content.items->items, "items.yaml (keys, tools)");
+    require(content.items && content.items->equipment, "items.yaml (equipment)");
+    require(content.people.has_value(), "people/");
+    require(content.events.has_value(), "events.yaml");
+}
+
+} // namespace
+
+TProblems CheckContent(const TContent& content, const std::filesystem::path&) {
+    TProblems problems;
+    TCheckSink sink(problems);
+    CheckPresence(content, sink);
+    CheckStages(content, sink);
+    CheckTown(content, sink);
+    CheckPeople(content, sink);
+    CheckEvents(content, sink);
+    CheckAreas(content, sink);
+    return problems;
+}

@@ -1,0 +1,7 @@
+#include "Commands.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    return RunDatatool(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
