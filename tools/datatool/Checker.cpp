@@ -1,6 +1,8 @@
 #include "Checker.h"
 
+#include "CheckBodies.h"
 #include "CheckMaps.h"
+#include "CheckScene.h"
 #include "CheckStory.h"
 
 namespace {
@@ -23,11 +25,15 @@ void CheckPresence(const TContent& content, TCheckSink& sink) {
     require(content.items && content.items->equipment, "items.yaml (equipment)");
     require(content.people.has_value(), "people/");
     require(content.events.has_value(), "events.yaml");
+    require(content.graphics.has_value(), "graphics.yaml");
+    require(content.objects.has_value(), "objects.yaml");
+    require(content.motions.has_value(), "motions.yaml");
+    require(content.acters.has_value(), "acters.yaml");
 }
 
 } // namespace
 
-TProblems CheckContent(const TContent& content, const std::filesystem::path&) {
+TProblems CheckContent(const TContent& content, const std::filesystem::path& gameDir) {
     TProblems problems;
     TCheckSink sink(problems);
     CheckPresence(content, sink);
@@ -36,5 +42,9 @@ TProblems CheckContent(const TContent& content, const std::filesystem::path&) {
     CheckPeople(content, sink);
     CheckEvents(content, sink);
     CheckAreas(content, sink);
+    CheckBodies(content, sink);
+    CheckObjects(content, sink);
+    CheckGraphics(content, gameDir, sink);
+    CheckMotions(content, sink);
     return problems;
 }

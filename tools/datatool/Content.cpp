@@ -11,5 +11,9 @@ TContent ReadContent(const std::filesystem::path& sourceDir) {
     content.items = ReadItemSource(sourceDir);
     content.people = ReadPeopleSources(sourceDir);
     content.events = ReadEventSource(sourceDir);
+    content.graphics = ReadGraphicsSource(sourceDir);
+    content.objects = ReadObjectSource(sourceDir);
+    content.motions = ReadMotionSource(sourceDir);
+    content.acters = ReadActerSource(sourceDir);
     return content;
 }

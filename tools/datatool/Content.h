@@ -1,9 +1,13 @@
 #pragma once
 
+#include "ActerSource.h"
 #include "AreaSource.h"
 #include "EnemySource.h"
 #include "EventSource.h"
+#include "GraphicsSource.h"
 #include "ItemSource.h"
+#include "MotionSource.h"
+#include "ObjectSource.h"
 #include "PeopleSource.h"
 #include "PieceSource.h"
 #include "StageSource.h"
@@ -24,6 +28,10 @@ struct TContent {
     std::optional<TItemsSource> items;
     std::optional<TPeopleSource> people;
     std::optional<TEventsSource> events;
+    std::optional<TGraphicsSource> graphics;
+    std::optional<TObjectsSource> objects;
+    std::optional<TMotionsSource> motions;
+    std::optional<TActersSource> acters;
 };
 
 // Raises TSourceError at the first source that cannot be read.

@@ -72,6 +72,15 @@ const std::array Kinds{
               DumpWith<ReadPeopleData, DumpPeople>},
     TDataKind{"EventData", BuildFrom<&TContent::events, &TEventsSource::events, WriteEventData>,
               DumpWith<ReadEventData, DumpEvents>},
+    TDataKind{"GrphData", BuildFrom<&TContent::graphics, &TGraphicsSource::graphics, WriteGrphData>,
+              DumpWith<ReadGrphData, DumpGraphics>},
+    TDataKind{"ObjeData", BuildFrom<&TContent::objects, &TObjectsSource::plans, WriteObjeData>,
+              DumpWith<ReadObjeData, DumpObjects>},
+    TDataKind{"MoveStepData",
+              BuildFrom<&TContent::motions, &TMotionsSource::steps, WriteMoveStepData>,
+              DumpWith<ReadMoveStepData, DumpMotions>},
+    TDataKind{"ActerData", BuildFrom<&TContent::acters, &TActersSource::acters, WriteActerData>,
+              DumpWith<ReadActerData, DumpActers>},
 };
 
 } // namespace
