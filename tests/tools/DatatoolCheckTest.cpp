@@ -1,3 +1,4 @@
+#include "platform/SjisText.h"
 #include "support/TempFolder.h"
 #include "support/TestContent.h"
 
@@ -18,31 +19,48 @@ struct TPlantedFault {
     const char* message;
     // The text on the line the problem is reported at, when not the replacement.
     const char* reportedAt = nullptr;
+    // The source the problem is reported in, when not the edited file.
+    const char* reportedIn = nullptr;
 };
 
 class TFaultyContent {
 public:
     explicit TFaultyContent(const TPlantedFault& fault) {
+        fs::copy(TestContentSources().parent_path(), folder.Path(), fs::copy_options::recursive);
         sources = folder.Path() / "src";
-        fs::copy(TestContentSources(), sources, fs::copy_options::recursive);
         const auto path = sources / fault.file;
         std::ifstream in(path, std::ios::binary);
         std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         in.close();
-        const auto at = text.find(fault.find);
+        // Models hold their texture names in Shift-JIS.
+        const bool model = path.extension() == ".x";
+        const auto find = model ? Utf8ToSjis(fault.find) : std::string(fault.find);
+        const auto replacement =
+            model ? Utf8ToSjis(fault.replacement) : std::string(fault.replacement);
+        const auto at = text.find(find);
         EXPECT_NE(at, std::string::npos) << fault.find;
-        text.replace(at, std::string(fault.find).size(), fault.replacement);
-        const auto reported = fault.reportedAt ? text.find(fault.reportedAt) : at;
+        text.replace(at, find.size(), replacement);
+        if (fault.reportedIn != nullptr) {
+            std::ifstream other(sources / fault.reportedIn, std::ios::binary);
+            reportedText.assign(std::istreambuf_iterator<char>(other),
+                                std::istreambuf_iterator<char>());
+        }
+        const auto& reportedIn = fault.reportedIn != nullptr ? reportedText : text;
+        const auto reported = fault.reportedAt ? reportedIn.find(fault.reportedAt) : at;
+        EXPECT_NE(reported, std::string::npos);
         line = 1 + static_cast<int>(std::count(
-                       text.begin(), text.begin() + static_cast<std::ptrdiff_t>(reported), '\n'));
+                       reportedIn.begin(),
+                       reportedIn.begin() + static_cast<std::ptrdiff_t>(reported), '\n'));
         std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-        where = (sources / fault.file).string() + ":" + std::to_string(line) + ": ";
+        where = (sources / (fault.reportedIn ? fault.reportedIn : fault.file)).string() + ":" +
+                std::to_string(line) + ": ";
     }
 
     TTempFolder folder;
     fs::path sources;
     int line = 0;
     std::string where; // "file:line: "
+    std::string reportedText;
 };
 
 bool HasLine(const std::string& output, const std::string& start, const std::string& part) {
@@ -63,37 +81,62 @@ TEST(DatatoolCheck, TestContentHasNoProblems) {
 
 const TPlantedFault PlantedFaults[] = {
     {"stages/01-cave.yaml", "kind: switch, sub: 0, dir: N, link: 2",
-     "kind: switch, dir: N, link: 4", "link 4 points at no door or wall switch"},
+     "kind: switch, dir: N, link: 4",
+     "3 番目の物体のリンク 4 が扉かスイッチの物体を指していません"},
     {"stages/01-cave.yaml", "kind: enemy, enemy: 1,", "kind: enemy, enemy: 9,",
-     "enemy id 9 is not in this floor's enemy_table"},
+     "1 番目のゲスト(敵) の ID 9 がフロアの敵テーブルにありません"},
     {"stages/01-cave.yaml", "{id: 2, enemy: 2,", "{id: 2, enemy: 7,",
-     "enemy kind 7 is not in enemies.yaml"},
+     "2 番目の敵テーブル項目の敵の種類 7 が敵データにありません"},
     {"stages/01-cave.yaml", "link: 2, timer: 5", "link: 5, timer: 5",
-     "floor switch link 5 points at no door or wall switch"},
+     "床スイッチ) のリンク 5 が扉かスイッチの物体を指していません"},
     {"stages/01-cave.yaml", "{at: [4, 3], kind: obstacle", "{at: [1, 3], kind: obstacle",
      "both take the guest slot of block (1, 3)"},
     {"stages/01-cave.yaml", "{at: [4, 2], kind: tool, id: 5}", "{at: [1, 1], kind: tool, id: 5}",
      "both take the item slot of block (1, 1)"},
     {"stages/01-cave.yaml", "sub: 2, to: [3, 2]}", "sub: 2, to: [9, 2]}",
-     "arrives at (9, 2), outside floor 2"},
+     "到着の位置 (9, 2) が 6 x 4 の外です (フロア 2)"},
     {"stages/01-cave.yaml", "{at: [1, 1], kind: key, id: 1}", "{at: [1, 1], kind: key, id: 6}",
      "item 1/6 is not in items.yaml"},
-    {"stages/02-tower.yaml", "start: {floor: 1,", "start: {floor: 3,",
-     "start floor 3 is not a floor of this stage"},
-    {"people/01-innkeeper.yaml", "talk: 3}", "talk: 4}", "choice leads to talk 4"},
+    {"stages/02-tower.yaml", "start: {floor: 1,", "start: {floor: 3,", "開始フロア 3 がありません"},
+    {"people/01-innkeeper.yaml", "talk: 3}", "talk: 4}", "the choice leads to talk 4"},
+    {"people/01-innkeeper.yaml", "    next: 3", "    next: 9", "next talk 9 is not a talk"},
     {"people/01-innkeeper.yaml", "\"EventTermGo_1_1\"", "\"EventTermGo_5_1\"",
-     "stage 5 is not an event of events.yaml"},
+     "会話後処理 1 行目: ステージ 5 がありません", "  - lines: [\"がんばれよ。\"]"},
     {"people/02-mayor.yaml", "\"EventTermGo_2_1\"", "\"DungInfo_1\"",
-     "DungInfo belongs in event scripts"},
-    {"events.yaml", "\"TalkChange_7_3\"", "\"TalkChange_7_9\"", "person 7 has no talk 9"},
-    {"events.yaml", "\"DungInfo_1\"", "\"DungInfo_x\"", "argument 'x' of DungInfo"},
+     "DungInfo は会話後処理では使えません", "  - lines: [\"村へようこそ。\"]"},
+    {"events.yaml", "\"TalkChange_7_3\"", "\"TalkChange_7_9\"", "人物 7 に会話 9 がありません",
+     "  - needed: 0"},
+    {"events.yaml", "\"DungInfo_1\"", "\"DungInfo_2\"", "DungInfo opens area 2, which areas.yaml"},
     {"events.yaml", "{person: 3, area: 1, at: [15, 3]", "{person: 3, area: 1, at: [10, 2]",
      "both take the guest slot of block (10, 2)"},
-    {"areas.yaml", "stages: [2, 1]", "stages: [2, 3]", "stage 3 is not in stages/"},
-    {"town.yaml", "kind: person, sub: 7,", "kind: person, sub: 8,", "person 8 is not in people/"},
-    {"town.yaml", "to: [2, 2], area: 2", "to: [2, 9], area: 2", "outside area 2"},
+    {"areas.yaml", "stages: [2, 1]", "stages: [2, 3]", "2 番目のステージ番号 3 がありません"},
+    {"town.yaml", "kind: person, sub: 7,", "kind: person, sub: 8,", "人物 8"},
+    {"town.yaml", "to: [2, 2], area: 2", "to: [2, 9], area: 2",
+     "到着の位置 (2, 9) が 6 x 5 の外です"},
     {"town.yaml", "\"=\": {wall: 5, tile: 1}", "\"=\": {wall: 6, tile: 1}",
      "wall piece 6 has no plan in pieces.yaml walls", "#.=..#"},
+    {"../Obje/block.x", "テスト/石.bmp", "テスト/砂.bmp",
+     "texture Obje/テスト/砂.bmp of model Obje/block.x is missing", "model: \"block\"",
+     "graphics.yaml"},
+    {"graphics.yaml", "model: \"plain\"", "model: \"nothing\"", "model Obje/nothing.x is not in"},
+    {"graphics.yaml", "[\"0>1\"]", "[\"0>x\"]", "swap line '0>x' of alternative 1"},
+    {"acters.yaml", "{number: 57, object: 2}", "{number: 57, object: 9}",
+     "object 9 is not in objects.yaml"},
+    {"acters.yaml", "{number: 3, object: 2, motions: [1]}",
+     "{number: 3, object: 2, motions: [1, 7]}", "motion 7 is not in motions.yaml"},
+    {"acters.yaml", "  - {number: 39, object: 1, motions: [2]}\n", "",
+     "body 39 (a door worked by switches) has no acter", "kind: door, sub: 2",
+     "stages/01-cave.yaml"},
+    {"enemies.yaml", "acter: 51", "acter: 52", "body 52 (enemy kind 2) has no acter"},
+    {"objects.yaml", "{parent: 1, graphics: 2, at: [0, 1, 0]",
+     "{parent: 1, graphics: 5, at: [0, 1, 0]", "graphics 5 is not in graphics.yaml"},
+    {"objects.yaml", "variants: [1, 3,", "variants: [1, 4,",
+     "variant 2 draws alternative 4, which graphics 1 does not have"},
+    {"objects.yaml", "{parent: 1, graphics: 1, leaf: 0}", "{graphics: 1, leaf: 0}",
+     "object 2 has 2 parts without parent", "{parent: 0, graphics: 2, x_rota"},
+    {"motions.yaml", "2<YRota>45", "2<Spin>45", "'2<Spin>45' is no command"},
+    {"motions.yaml", "{count: 4, up: 1, next: 0,", "{count: 4, up: 1, next: 2,",
+     "next step 2 is not a step of motion 1"},
 };
 
 class DatatoolPlantedFault : public testing::TestWithParam<TPlantedFault> {};

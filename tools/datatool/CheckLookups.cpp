@@ -12,10 +12,6 @@ bool HasPlan(const std::optional<TWOPlanFile<TPlan>>& plans, std::int32_t id) {
 
 } // namespace
 
-bool HasEnemyKind(const TContent& content, std::int32_t id) {
-    return content.enemies && FindEnemyFile(content.enemies->enemies, id) != nullptr;
-}
-
 bool HasItem(const TContent& content, std::uint8_t kind, std::int32_t id) {
     if (!content.items) {
         return false;
@@ -33,14 +29,6 @@ bool HasItem(const TContent& content, std::uint8_t kind, std::int32_t id) {
     default:
         return false;
     }
-}
-
-const TPeopleImp* FindPerson(const TContent& content, std::uint32_t personNo) {
-    return content.people ? FindPeopleImp(content.people->people, personNo) : nullptr;
-}
-
-bool HasPerson(const TContent& content, std::uint32_t personNo) {
-    return FindPerson(content, personNo) != nullptr;
 }
 
 bool HasWallPlan(const TContent& content, std::int32_t id) {

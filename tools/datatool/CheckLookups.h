@@ -6,10 +6,7 @@
 
 // Whether the content defines what a record names. A table whose source is
 // missing defines nothing.
-bool HasEnemyKind(const TContent& content, std::int32_t id);
 bool HasItem(const TContent& content, std::uint8_t kind, std::int32_t id);
-bool HasPerson(const TContent& content, std::uint32_t personNo);
-const TPeopleImp* FindPerson(const TContent& content, std::uint32_t personNo);
 bool HasWallPlan(const TContent& content, std::int32_t id);
 bool HasBigObjectPlan(const TContent& content, std::int32_t id);
 bool HasFloarTilePlan(const TContent& content, std::int32_t id);

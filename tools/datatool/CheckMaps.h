@@ -3,7 +3,8 @@
 #include "CheckSink.h"
 #include "Content.h"
 
-// Floors and village areas: what is placed where, what it names, and where
-// exits lead.
+// What the game's own data checks cannot see from one file: the plans of
+// wall pieces, floor tiles and big objects, the item tables, two things in
+// one slot of a block, and where the heroine arrives in the village.
 void CheckStages(const TContent& content, TCheckSink& sink);
 void CheckTown(const TContent& content, TCheckSink& sink);

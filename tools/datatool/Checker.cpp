@@ -1,6 +1,7 @@
 #include "Checker.h"
 
 #include "CheckBodies.h"
+#include "CheckDataRules.h"
 #include "CheckMaps.h"
 #include "CheckScene.h"
 #include "CheckStory.h"
@@ -37,6 +38,7 @@ TProblems CheckContent(const TContent& content, const std::filesystem::path& gam
     TProblems problems;
     TCheckSink sink(problems);
     CheckPresence(content, sink);
+    CheckDataRules(content, sink);
     CheckStages(content, sink);
     CheckTown(content, sink);
     CheckPeople(content, sink);
