@@ -132,7 +132,7 @@ const TPlantedFault PlantedFaults[] = {
      "{parent: 1, graphics: 5, at: [0, 1, 0]", "graphics 5 is not in graphics.yaml"},
     {"objects.yaml", "variants: [1, 3,", "variants: [1, 4,",
      "variant 2 draws alternative 4, which graphics 1 does not have"},
-    {"objects.yaml", "{parent: 1, graphics: 1, leaf: 0}", "{graphics: 1, leaf: 0}",
+    {"objects.yaml", "{parent: 1, graphics: 1, leaf: 0,", "{graphics: 1, leaf: 0,",
      "object 2 has 2 parts without parent", "{parent: 0, graphics: 2, x_rota"},
     {"motions.yaml", "2<YRota>45", "2<Spin>45", "'2<Spin>45' is no command"},
     {"motions.yaml", "{count: 4, up: 1, next: 0,", "{count: 4, up: 1, next: 2,",
