@@ -70,7 +70,6 @@ TEST(DatatoolRoundTrip, DumpRefusesBadFiles) {
     EXPECT_NE(RunTool({"dump", (data / "EnemyData").string()}, output), 0);
     EXPECT_NE(output.find("Data/EnemyData"), std::string::npos) << output;
 
-    bytes = FileBytes(data / "AreaData");
     std::ofstream(data / "AreaData", std::ios::binary | std::ios::app) << 'x';
     EXPECT_NE(RunTool({"dump", (data / "AreaData").string()}, output), 0) << output;
 }

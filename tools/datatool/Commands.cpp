@@ -8,7 +8,6 @@
 #include "world/DataFile.h"
 
 #include <fstream>
-#include <iostream>
 #include <iterator>
 
 namespace {

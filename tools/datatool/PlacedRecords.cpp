@@ -4,10 +4,10 @@
 #include "YamlWrite.h"
 
 void ReadPosition(const TYamlNode& node, const char* key, std::uint16_t& x, std::uint16_t& y) {
-    const auto position = node.NumbersAt<std::uint16_t, 2>(key);
     if (!node.Has(key)) {
         node.Fail(std::string("missing field '") + key + "'");
     }
+    const auto position = node.NumbersAt<std::uint16_t, 2>(key);
     x = position[0];
     y = position[1];
 }
