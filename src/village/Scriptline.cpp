@@ -2,8 +2,6 @@
 
 #include "world/Mycpp.h"
 
-#include <charconv>
-
 std::vector<TScriptLine> SplitScript(const std::string& text) {
     std::vector<TScriptLine> lines;
     for (auto line : SplitLines(text)) {
@@ -21,11 +19,5 @@ std::vector<TScriptLine> SplitScript(const std::string& text) {
 }
 
 std::optional<std::int32_t> ScriptNumber(const std::string& token) {
-    std::int32_t value = 0;
-    const char* end = token.data() + token.size();
-    const auto [stop, error] = std::from_chars(token.data(), end, value);
-    if (token.empty() || error != std::errc() || stop != end) {
-        return std::nullopt;
-    }
-    return value;
+    return WholeNumber<std::int32_t>(token);
 }
