@@ -3,7 +3,7 @@
 #include "anim/Acter.h"
 #include "anim/Acterplan.h"
 #include "anim/Movestepdata.h"
-#include "scene/SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 #include <cstdint>
 #include <map>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/SingleInstance.h"
 #include "scene/I3DFactory.h"
 #include "scene/I3DGrph.h"
-#include "scene/SingleInstance.h"
 
 #include <functional>
 #include <memory>

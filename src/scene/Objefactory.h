@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/SingleInstance.h"
 #include "scene/Grphdata.h"
 #include "scene/Objebuilder.h"
 #include "scene/Objedata.h"
-#include "scene/SingleInstance.h"
 
 #include <cstdint>
 #include <map>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scene/SingleInstance.h"
+#include "platform/SingleInstance.h"
 #include "world/DataProblem.h"
 #include "world/Mapdata.h"
 
