@@ -1,6 +1,7 @@
 #include "actors/Enemydata.h"
 
 #include "platform/SjisText.h"
+#include "world/NamedRecords.h"
 
 #include <algorithm>
 
@@ -45,12 +46,10 @@ void WriteEnemyFile(TDataWriter& writer, const TEnemyFile& enemy) {
 
 std::vector<TEnemyFile> ReadEnemyData(TDataReader& reader) {
     const size_t count = reader.ReadU16(Words().count);
-    reader.RequireRecords(count, SmallestEnemyFile, Words().enemies);
-    std::vector<TEnemyFile> enemies(count);
-    for (size_t i = 0; i < count; ++i) {
-        reader.SetContext(Words().enemy + std::to_string(i + 1));
-        enemies[i] = ReadEnemyFile(reader);
-    }
+    std::vector<TEnemyFile> enemies = ReadNamedRecords(
+        reader, count, SmallestEnemyFile, Words().enemies,
+        [](size_t i) { return Words().enemy + std::to_string(i + 1); },
+        [&] { return ReadEnemyFile(reader); });
     reader.SetContext({});
     reader.RequireEnd();
     return enemies;

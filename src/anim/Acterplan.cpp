@@ -2,6 +2,7 @@
 
 #include "platform/SjisText.h"
 #include "world/Mycpp.h"
+#include "world/NamedRecords.h"
 
 namespace {
 
@@ -12,16 +13,17 @@ constexpr size_t SmallestActerFile = 4 + 4 + 4 + 1;
 
 std::vector<TActerFile> ReadActerData(TDataReader& reader) {
     const size_t count = reader.ReadCountI32("acter count");
-    reader.RequireRecords(count, SmallestActerFile, "acter records");
-    std::vector<TActerFile> records(count);
-    for (size_t i = 0; i < count; ++i) {
-        reader.SetContext(Sjis("アクター ") + std::to_string(i + 1));
-        TActerFile& record = records[i];
-        record.acterNo = reader.ReadU32("acter number");
-        record.objeNo = reader.ReadI32("object number");
-        record.motionList = reader.ReadLongString("motion list");
-        record.variant = reader.ReadU8("variant");
-    }
+    std::vector<TActerFile> records = ReadNamedRecords(
+        reader, count, SmallestActerFile, "acter records",
+        [](size_t i) { return Sjis("アクター ") + std::to_string(i + 1); },
+        [&] {
+            TActerFile record;
+            record.acterNo = reader.ReadU32("acter number");
+            record.objeNo = reader.ReadI32("object number");
+            record.motionList = reader.ReadLongString("motion list");
+            record.variant = reader.ReadU8("variant");
+            return record;
+        });
     reader.SetContext({});
     reader.RequireEnd();
     return records;

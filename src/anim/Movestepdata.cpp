@@ -3,6 +3,7 @@
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
 #include "world/Mycpp.h"
+#include "world/NamedRecords.h"
 
 #include <set>
 
@@ -44,15 +45,14 @@ std::string NextStepProblem(const std::vector<TMotionStepProg>& steps) {
 
 std::vector<TMotionStepProg> ReadMoveStepData(TDataReader& reader) {
     const size_t count = reader.ReadCountI32("step count");
-    reader.RequireRecords(count, SmallestStep, "motion steps");
-    std::vector<TMotionStepProg> steps(count);
-    for (size_t i = 0; i < count; ++i) {
-        reader.SetContext(Sjis("ステップ ") + std::to_string(i + 1));
-        TMotionStepProg& step = steps[i];
-        TMotionStepHead head{};
-        reader.ReadBytes(&head, sizeof(head), "step head");
-        step = MotionStepOf(head, reader.ReadLongString("step text"));
-    }
+    std::vector<TMotionStepProg> steps = ReadNamedRecords(
+        reader, count, SmallestStep, "motion steps",
+        [](size_t i) { return Sjis("ステップ ") + std::to_string(i + 1); },
+        [&] {
+            TMotionStepHead head{};
+            reader.ReadBytes(&head, sizeof(head), "step head");
+            return MotionStepOf(head, reader.ReadLongString("step text"));
+        });
     reader.SetContext({});
     reader.RequireEnd();
     if (const std::string problem = NextStepProblem(steps); !problem.empty()) {

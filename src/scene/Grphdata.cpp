@@ -1,6 +1,7 @@
 #include "scene/Grphdata.h"
 
 #include "platform/SjisText.h"
+#include "world/NamedRecords.h"
 
 namespace {
 
@@ -11,17 +12,18 @@ constexpr size_t SmallestGrphFile = 4 + 1 + TGrphFile::SwapListCount * 4;
 
 std::vector<TGrphFile> ReadGrphData(TDataReader& reader) {
     const size_t count = reader.ReadCountI32("graphics count");
-    reader.RequireRecords(count, SmallestGrphFile, "graphics records");
-    std::vector<TGrphFile> records(count);
-    for (size_t i = 0; i < count; ++i) {
-        reader.SetContext(Sjis("画像 ") + std::to_string(i + 1));
-        TGrphFile& record = records[i];
-        record.grphNo = reader.ReadU32("graphics number");
-        record.modelName = reader.ReadShortString("model name");
-        for (std::string& swapList : record.swapLists) {
-            swapList = reader.ReadLongString("swap list");
-        }
-    }
+    std::vector<TGrphFile> records = ReadNamedRecords(
+        reader, count, SmallestGrphFile, "graphics records",
+        [](size_t i) { return Sjis("画像 ") + std::to_string(i + 1); },
+        [&] {
+            TGrphFile record;
+            record.grphNo = reader.ReadU32("graphics number");
+            record.modelName = reader.ReadShortString("model name");
+            for (std::string& swapList : record.swapLists) {
+                swapList = reader.ReadLongString("swap list");
+            }
+            return record;
+        });
     reader.SetContext({});
     reader.RequireEnd();
     return records;

@@ -2,6 +2,7 @@
 
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
+#include "world/NamedRecords.h"
 
 namespace {
 
@@ -67,12 +68,10 @@ std::vector<TEvent> ReadEventData(TDataReader& reader) {
     if (count == 0) {
         reader.FailContent(NoEventProblem());
     }
-    reader.RequireRecords(count, SmallestEvent, Words().events);
-    std::vector<TEvent> events(count);
-    for (size_t i = 0; i < count; ++i) {
-        reader.SetContext(Words().event + std::to_string(i));
-        events[i] = ReadEvent(reader);
-    }
+    std::vector<TEvent> events = ReadNamedRecords(
+        reader, count, SmallestEvent, Words().events,
+        [](size_t i) { return Words().event + std::to_string(i); },
+        [&] { return ReadEvent(reader); });
     reader.SetContext({});
     reader.RequireEnd();
     return events;

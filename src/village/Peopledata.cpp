@@ -2,6 +2,7 @@
 
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
+#include "world/NamedRecords.h"
 
 #include <algorithm>
 
@@ -65,13 +66,11 @@ TPeopleImp ReadPeopleImp(TDataReader& reader) {
     person.name = reader.ReadLongString(Words().name);
     person.acterNo = reader.ReadU16(Words().acterNo);
     const size_t talkCount = reader.ReadCountI32(Words().talkCount);
-    reader.RequireRecords(talkCount, SmallestTalkData, Words().talks);
-    person.talks.resize(talkCount);
     const auto talkOf = Words().person + std::to_string(person.personNo) + Words().talkOf;
-    for (size_t k = 0; k < talkCount; ++k) {
-        reader.SetContext(talkOf + std::to_string(k + 1));
-        person.talks[k] = ReadTalkData(reader);
-    }
+    person.talks = ReadNamedRecords(
+        reader, talkCount, SmallestTalkData, Words().talks,
+        [&](size_t k) { return talkOf + std::to_string(k + 1); },
+        [&] { return ReadTalkData(reader); });
     reader.SetContext({});
     if (const auto problem = TalkNumberProblem(person); !problem.empty()) {
         reader.FailContent(problem);
@@ -94,12 +93,10 @@ void WritePeopleImp(TDataWriter& writer, const TPeopleImp& person) {
 
 std::vector<TPeopleImp> ReadPeopleData(TDataReader& reader) {
     const size_t count = reader.ReadCountI32(Words().count);
-    reader.RequireRecords(count, SmallestPeopleImp, Words().people);
-    std::vector<TPeopleImp> people(count);
-    for (size_t i = 0; i < count; ++i) {
-        reader.SetContext(Words().person + std::to_string(i + 1) + Words().nth);
-        people[i] = ReadPeopleImp(reader);
-    }
+    std::vector<TPeopleImp> people = ReadNamedRecords(
+        reader, count, SmallestPeopleImp, Words().people,
+        [](size_t i) { return Words().person + std::to_string(i + 1) + Words().nth; },
+        [&] { return ReadPeopleImp(reader); });
     reader.SetContext({});
     reader.RequireEnd();
     return people;

@@ -3,6 +3,7 @@
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
 #include "world/DataFile.h"
+#include "world/NamedRecords.h"
 
 namespace {
 
@@ -34,15 +35,15 @@ std::vector<TDataProblem> FindAreaProblems(const std::vector<TAreaData>& areas, 
 
 std::vector<TAreaData> ReadAreaData(TDataReader& reader) {
     const size_t count = reader.ReadCountI32(Sjis("エリア数"));
-    reader.RequireRecords(count, AreaMinimumSize, Sjis("エリア"));
-    std::vector<TAreaData> areas(count);
-    for (size_t i = 0; i < count; ++i) {
-        reader.SetContext(AreaName(i));
-        areas[i].unused = reader.ReadU8(Sjis("未使用バイト"));
-        areas[i].name = reader.ReadLongString(Sjis("名前"));
-        const size_t stageCount = reader.ReadCountI32(Sjis("ステージ数"));
-        areas[i].stageNumbers = reader.ReadRecords<std::uint8_t>(stageCount, Sjis("ステージ番号"));
-    }
+    std::vector<TAreaData> areas =
+        ReadNamedRecords(reader, count, AreaMinimumSize, Sjis("エリア"), AreaName, [&] {
+            TAreaData area;
+            area.unused = reader.ReadU8(Sjis("未使用バイト"));
+            area.name = reader.ReadLongString(Sjis("名前"));
+            const size_t stageCount = reader.ReadCountI32(Sjis("ステージ数"));
+            area.stageNumbers = reader.ReadRecords<std::uint8_t>(stageCount, Sjis("ステージ番号"));
+            return area;
+        });
     reader.SetContext({});
     reader.RequireEnd();
     return areas;

@@ -5,6 +5,7 @@
 #include "world/DataFile.h"
 #include "world/MapGrid.h"
 #include "world/MapdataCheck.h"
+#include "world/NamedRecords.h"
 
 #include <algorithm>
 
@@ -69,9 +70,7 @@ constexpr size_t FloarMinimumSize = 8 * 2 + sizeof(TBlockFile);
 // Smallest stage record: floor count, empty name and the six start bytes.
 constexpr size_t StageMinimumSize = 1 + 1 + 6;
 
-TStageData ReadStage(TDataReader& reader, size_t stageNumber) {
-    const std::string stageContext = Sjis("ステージ ") + std::to_string(stageNumber);
-    reader.SetContext(stageContext);
+TStageData ReadStage(TDataReader& reader, const std::string& stageContext) {
     TStageData stage;
     const size_t floarCount = reader.ReadU8(Sjis("フロア数"));
     stage.name = reader.ReadShortString(Sjis("名前"));
@@ -79,12 +78,10 @@ TStageData ReadStage(TDataReader& reader, size_t stageNumber) {
     stage.unused = reader.ReadU8(Sjis("未使用バイト"));
     stage.startX = reader.ReadU16(Sjis("開始位置"));
     stage.startY = reader.ReadU16(Sjis("開始位置"));
-    reader.RequireRecords(floarCount, FloarMinimumSize, Sjis("フロア"));
-    stage.floars.resize(floarCount);
-    for (size_t i = 0; i < floarCount; ++i) {
-        reader.SetContext(stageContext + Sjis(" フロア ") + std::to_string(i + 1));
-        stage.floars[i] = ReadFloar(reader);
-    }
+    stage.floars = ReadNamedRecords(
+        reader, floarCount, FloarMinimumSize, Sjis("フロア"),
+        [&](size_t i) { return stageContext + Sjis(" フロア ") + std::to_string(i + 1); },
+        [&] { return ReadFloar(reader); });
     reader.SetContext(stageContext);
     if (const auto problems = FindStageProblems(stage); !problems.empty()) {
         reader.FailContent(problems.front().message);
@@ -120,11 +117,10 @@ void WriteFloar(TDataWriter& writer, const TFloarData& floar) {
 
 TDungeonData ReadDungeonData(TDataReader& reader) {
     const size_t stageCount = reader.ReadU8(Sjis("ステージ数"));
-    reader.RequireRecords(stageCount, StageMinimumSize, Sjis("ステージ"));
-    TDungeonData stages(stageCount);
-    for (size_t i = 0; i < stageCount; ++i) {
-        stages[i] = ReadStage(reader, i + 1);
-    }
+    TDungeonData stages = ReadNamedRecords(
+        reader, stageCount, StageMinimumSize, Sjis("ステージ"),
+        [](size_t i) { return Sjis("ステージ ") + std::to_string(i + 1); },
+        [&](const std::string& stageContext) { return ReadStage(reader, stageContext); });
     reader.SetContext({});
     reader.RequireEnd();
     return stages;

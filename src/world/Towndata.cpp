@@ -3,6 +3,7 @@
 #include "platform/SjisText.h"
 #include "world/DataFile.h"
 #include "world/MapGrid.h"
+#include "world/NamedRecords.h"
 #include "world/TowndataCheck.h"
 
 namespace {
@@ -26,12 +27,10 @@ TFieldData ReadField(TDataReader& reader) {
 
 TTownData ReadTownData(TDataReader& reader) {
     const size_t areaCount = reader.ReadU8(Sjis("エリア数"));
-    reader.RequireRecords(areaCount, FieldMinimumSize, Sjis("エリア"));
-    TTownData areas(areaCount);
-    for (size_t i = 0; i < areaCount; ++i) {
-        reader.SetContext(Sjis("エリア ") + std::to_string(i));
-        areas[i] = ReadField(reader);
-    }
+    TTownData areas = ReadNamedRecords(
+        reader, areaCount, FieldMinimumSize, Sjis("エリア"),
+        [](size_t i) { return Sjis("エリア ") + std::to_string(i); },
+        [&] { return ReadField(reader); });
     reader.SetContext({});
     reader.RequireEnd();
     if (const auto problems = FindTownProblems(areas); !problems.empty()) {

@@ -2,6 +2,7 @@
 
 #include "platform/SjisText.h"
 #include "world/DataFile.h"
+#include "world/NamedRecords.h"
 
 #include <algorithm>
 
@@ -9,13 +10,15 @@ template <typename TPlan> TWOPlanFile<TPlan> ReadWOPlanFile(TDataReader& reader)
     const std::string what = Sjis("プラン");
     const size_t count = reader.ReadCountI32(Sjis("プラン数"));
     // Every plan is followed by at least the length byte of its name.
-    reader.RequireRecords(count, sizeof(TPlan) + 1, what);
-    TWOPlanFile<TPlan> plans(count);
-    for (size_t i = 0; i < count; ++i) {
-        reader.SetContext(Sjis("プラン ") + std::to_string(i + 1));
-        reader.ReadBytes(&plans[i].plan, sizeof(TPlan), what);
-        plans[i].name = reader.ReadShortString(Sjis("名前"));
-    }
+    TWOPlanFile<TPlan> plans = ReadNamedRecords(
+        reader, count, sizeof(TPlan) + 1, what,
+        [](size_t i) { return Sjis("プラン ") + std::to_string(i + 1); },
+        [&] {
+            TWOPlanEntry<TPlan> entry;
+            reader.ReadBytes(&entry.plan, sizeof(TPlan), what);
+            entry.name = reader.ReadShortString(Sjis("名前"));
+            return entry;
+        });
     reader.SetContext({});
     reader.RequireEnd();
     return plans;
