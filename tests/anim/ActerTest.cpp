@@ -1,38 +1,13 @@
 #include "anim/Actercommand.h"
 #include "anim/Acterfactory.h"
 #include "platform/GameError.h"
-#include "platform/GameFiles.h"
 #include "platform/SjisText.h"
-#include "scene/Dx7factory.h"
-#include "scene/NullEngine.h"
 #include "scene/Objefactory.h"
-#include "support/RecordingMessages.h"
-#include "support/TempFolder.h"
+#include "support/ObjeFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TObjePlan Plan(std::uint32_t objeNo, std::int32_t parentNo, std::uint32_t grphNo) {
-    TObjePlan plan{};
-    plan.objeNo = objeNo;
-    plan.parentNo = parentNo;
-    plan.grphNo = grphNo;
-    plan.isLeaf = grphNo != 0 ? 1 : 0;
-    plan.visible = 1;
-    return plan;
-}
-
-TMotionStepProg Step(std::uint32_t motionNo, std::uint8_t count, bool countUp,
-                     std::uint8_t nextStep, bool cycleEnd, std::string text) {
-    TMotionStepHead head{};
-    head.motionNo = motionNo;
-    head.count = count;
-    head.countUp = countUp ? 1 : 0;
-    head.nextStep = nextStep;
-    head.cycleEnd = cycleEnd ? 1 : 0;
-    return MotionStepOf(head, std::move(text));
-}
 
 TActerFile Acter(std::uint32_t acterNo, std::int32_t objeNo, std::string motionList,
                  std::uint8_t variant = 0) {
@@ -46,24 +21,16 @@ float HeightOf(const IObje& part) {
 // A body of object 1: a group with a leaf and a hidden leaf, and motions:
 // 10 rises by 0.5 for 4 ticks and ends; 11 loops with a cycle end; 12 loops
 // for ever; 13 carries faulty lines.
-class Acters : public ::testing::Test {
+class Acters : public TObjeFolderTest {
 protected:
-    Acters()
-        : grphFactory(std::make_unique<TNullGrph>(),
-                      [] { return std::make_unique<TNullEngine>(); }) {
-        CreateGameFolder("Data");
+    Acters() {
         std::vector<TObjePlan> plans = {Plan(1, 0, 0), Plan(1, 1, 5), Plan(1, 1, 5)};
         plans[1].position = {0, 1, 0};
         plans[2].visible = 0;
-        TDataWriter objeData;
-        WriteObjeData(objeData, plans);
-        objeData.SaveTo(ObjeDataFileName);
         TGrphFile grph;
         grph.grphNo = 5;
         grph.modelName = "box";
-        TDataWriter grphData;
-        WriteGrphData(grphData, {grph});
-        grphData.SaveTo(GrphDataFileName);
+        Write({grph}, plans);
         WriteMotions(
             {Step(10, 4, true, 0, false, "2<Move>0,0.5,0"),
              Step(11, 2, true, 2, false, "1<YRota>10"), Step(11, 0, false, 1, true, "1<YRota>-10"),
@@ -83,10 +50,6 @@ protected:
         WriteActerData(writer, records);
         writer.SaveTo(ActerDataFileName);
     }
-
-    TTempFolder folder;
-    TRecordingMessages messages;
-    TDX7Factory grphFactory;
 };
 
 TEST_F(Acters, PlanMotionListsKeepTheirOrder) {

@@ -1,21 +1,11 @@
 #include "anim/Movestepdata.h"
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
+#include "support/ObjeFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TMotionStepProg Step(std::uint32_t motionNo, std::uint8_t count, bool countUp,
-                     std::uint8_t nextStep, bool cycleEnd, std::string text) {
-    TMotionStepHead head{};
-    head.motionNo = motionNo;
-    head.count = count;
-    head.countUp = countUp ? 1 : 0;
-    head.nextStep = nextStep;
-    head.cycleEnd = cycleEnd ? 1 : 0;
-    return MotionStepOf(head, std::move(text));
-}
 
 struct TTick {
     bool result;

@@ -3,24 +3,12 @@
 #include "platform/GameError.h"
 #include "platform/GameFiles.h"
 #include "platform/SjisText.h"
-#include "scene/Dx7factory.h"
 #include "scene/NullEngine.h"
-#include "support/RecordingMessages.h"
-#include "support/TempFolder.h"
+#include "support/ObjeFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TObjePlan Plan(std::uint32_t objeNo, std::int32_t parentNo, std::uint32_t grphNo) {
-    TObjePlan plan{};
-    plan.objeNo = objeNo;
-    plan.parentNo = parentNo;
-    plan.grphNo = grphNo;
-    plan.isLeaf = grphNo != 0 ? 1 : 0;
-    plan.visible = 1;
-    return plan;
-}
 
 TGrphFile Grph(std::uint32_t grphNo, std::string model, std::string swap1 = {},
                std::string swap3 = {}) {
@@ -32,38 +20,11 @@ TGrphFile Grph(std::uint32_t grphNo, std::string model, std::string swap1 = {},
     return record;
 }
 
-std::vector<std::uint8_t> GrphBytes(const std::vector<TGrphFile>& records) {
-    TDataWriter writer;
-    WriteGrphData(writer, records);
-    return writer.Bytes();
-}
-
-std::vector<std::uint8_t> ObjeBytes(const std::vector<TObjePlan>& plans) {
-    TDataWriter writer;
-    WriteObjeData(writer, plans);
-    return writer.Bytes();
-}
-
-class ObjeFactory : public ::testing::Test {
+class ObjeFactory : public TObjeFolderTest {
 protected:
-    ObjeFactory()
-        : grphFactory(std::make_unique<TNullGrph>(),
-                      [] { return std::make_unique<TNullEngine>(); }) {
-        CreateGameFolder("Data");
-    }
-
-    void Write(const std::vector<TGrphFile>& records, const std::vector<TObjePlan>& plans) {
-        WriteWholeGameFile(GrphDataFileName, GrphBytes(records));
-        WriteWholeGameFile(ObjeDataFileName, ObjeBytes(plans));
-    }
-
     const TNullGrph* Entry(const TObjeFactory& factory, std::uint32_t grphNo, size_t k) {
         return static_cast<const TNullGrph*>(factory.GrphKindOf(grphNo)->entries[k].get());
     }
-
-    TTempFolder folder;
-    TRecordingMessages messages;
-    TDX7Factory grphFactory;
 };
 
 TEST_F(ObjeFactory, LoadsEveryColouringOfEachModelFromObje) {
