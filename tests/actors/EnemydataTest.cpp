@@ -35,11 +35,8 @@ TEST(Enemydata, ReadsTheStoredLayout) {
 }
 
 TEST(Enemydata, RoundTripIsByteIdentical) {
-    const auto bytes = BytesOf(WriteEnemyData, SampleEnemies());
-    auto reader = ReaderOf(bytes);
-    const auto read = ReadEnemyData(reader);
-    EXPECT_EQ(read, SampleEnemies());
-    EXPECT_EQ(BytesOf(WriteEnemyData, read), bytes);
+    ExpectByteIdenticalRoundTrip(WriteEnemyData, ReadEnemyData, SampleEnemies(),
+                                 std::string(EnemyDataFile));
 }
 
 TEST(Enemydata, TheFirstKindWithAnIdWins) {

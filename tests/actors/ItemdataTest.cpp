@@ -88,20 +88,15 @@ TEST(Itemdata, ReadsTheStoredLayout) {
 }
 
 TEST(Itemdata, RoundTripIsByteIdentical) {
-    const auto itemBytes = BytesOf(WriteItemData, SampleItems());
-    auto itemReader = ItemReader(itemBytes);
-    const auto items = ReadItemData(itemReader);
-    EXPECT_EQ(items, SampleItems());
-    EXPECT_EQ(BytesOf(WriteItemData, items), itemBytes);
-    EXPECT_EQ(itemBytes.size(), 2 + 3 * PropNameSize);
+    ExpectByteIdenticalRoundTrip(WriteItemData, ReadItemData, SampleItems(),
+                                 std::string(ItemDataFile));
+    EXPECT_EQ(BytesOf(WriteItemData, SampleItems()).size(), 2 + 3 * PropNameSize);
 
     const auto equipBytes = BytesOf(WriteEQData, SampleEquipment());
     EXPECT_EQ(std::vector<std::uint8_t>(equipBytes.begin(), equipBytes.begin() + 3),
               (std::vector<std::uint8_t>{2, 1, 1}));
-    auto equipReader = EQReader(equipBytes);
-    const auto equipment = ReadEQData(equipReader);
-    EXPECT_EQ(equipment, SampleEquipment());
-    EXPECT_EQ(BytesOf(WriteEQData, equipment), equipBytes);
+    ExpectByteIdenticalRoundTrip(WriteEQData, ReadEQData, SampleEquipment(),
+                                 std::string(EQDataFile));
 }
 
 TEST(Itemdata, TheFirstEquipmentWithAnIdWins) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,18 @@ std::vector<std::uint8_t> BytesOf(void (*write)(TDataWriter&, const TValue&), co
     TDataWriter writer;
     write(writer, value);
     return writer.Bytes();
+}
+
+// Writes `value`, reads the bytes back as file `fileName` and expects the value
+// again, and writing what was read to give the very same bytes.
+template <typename TValue, typename TRead>
+void ExpectByteIdenticalRoundTrip(void (*write)(TDataWriter&, const TValue&), TRead read,
+                                  const TValue& value, const std::string& fileName) {
+    const std::vector<std::uint8_t> bytes = BytesOf(write, value);
+    TDataReader reader(fileName, bytes);
+    const TValue readBack = read(reader);
+    EXPECT_EQ(readBack, value);
+    EXPECT_EQ(BytesOf(write, readBack), bytes);
 }
 
 // Reads every proper prefix of `bytes` as file `fileName`, and the bytes with

@@ -35,11 +35,8 @@ TEST(Eventdata, ReadsTheStoredLayout) {
 }
 
 TEST(Eventdata, RoundTripIsByteIdentical) {
-    const auto bytes = BytesOf(WriteEventData, SampleEvents());
-    auto reader = ReaderOf(bytes);
-    const auto events = ReadEventData(reader);
-    EXPECT_EQ(events, SampleEvents());
-    EXPECT_EQ(BytesOf(WriteEventData, events), bytes);
+    ExpectByteIdenticalRoundTrip(WriteEventData, ReadEventData, SampleEvents(),
+                                 std::string(EventDataFile));
 }
 
 // One record written field by field, past the writer's checks.

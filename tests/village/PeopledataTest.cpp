@@ -48,11 +48,8 @@ TEST(Peopledata, ReadsTheStoredLayout) {
 }
 
 TEST(Peopledata, RoundTripIsByteIdentical) {
-    const auto bytes = BytesOf(WritePeopleData, SamplePeople());
-    auto reader = ReaderOf(bytes);
-    const auto people = ReadPeopleData(reader);
-    EXPECT_EQ(people, SamplePeople());
-    EXPECT_EQ(BytesOf(WritePeopleData, people), bytes);
+    ExpectByteIdenticalRoundTrip(WritePeopleData, ReadPeopleData, SamplePeople(),
+                                 std::string(PeopleDataFile));
 }
 
 TEST(Peopledata, ARepeatedNumberKeepsTheFirstPerson) {

@@ -38,10 +38,8 @@ TEST(Area, AnAreaIsItsByteNameAndStageNumbers) {
 }
 
 TEST(Area, WriteReadWriteIsByteIdentical) {
-    const auto bytes = BytesOf(WriteAreaData, SampleAreas);
-    const auto read = ReadBytes(bytes);
-    EXPECT_EQ(read, SampleAreas);
-    EXPECT_EQ(BytesOf(WriteAreaData, read), bytes);
+    ExpectByteIdenticalRoundTrip(WriteAreaData, ReadAreaData, SampleAreas,
+                                 std::string(AreaDataFile));
 }
 
 TEST(Area, EveryTruncationIsRefusedNamingTheFile) {

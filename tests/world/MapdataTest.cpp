@@ -112,11 +112,8 @@ TEST(Mapdata, ArraysFollowAllTheCountsInTheSameOrder) {
 }
 
 TEST(Mapdata, WriteReadWriteIsByteIdentical) {
-    const auto stages = SampleStages();
-    const auto bytes = BytesOf(WriteDungeonData, stages);
-    const auto read = ReadBytes(bytes);
-    EXPECT_EQ(read, stages);
-    EXPECT_EQ(BytesOf(WriteDungeonData, read), bytes);
+    ExpectByteIdenticalRoundTrip(WriteDungeonData, ReadDungeonData, SampleStages(),
+                                 std::string(DungDataFile));
 }
 
 TEST(Mapdata, LoadsFromTheDataFolder) {

@@ -69,11 +69,8 @@ TEST(Towndata, ObjectsFollowBothCountsThenFloarActers) {
 }
 
 TEST(Towndata, WriteReadWriteIsByteIdentical) {
-    const auto areas = SampleTown();
-    const auto bytes = BytesOf(WriteTownData, areas);
-    const auto read = ReadBytes(bytes);
-    EXPECT_EQ(read, areas);
-    EXPECT_EQ(BytesOf(WriteTownData, read), bytes);
+    ExpectByteIdenticalRoundTrip(WriteTownData, ReadTownData, SampleTown(),
+                                 std::string(TownDataFile));
 }
 
 TEST(Towndata, LoadsFromTheDataFolder) {
