@@ -104,7 +104,8 @@ std::uint8_t TActiveMapProxy::DirectionToHero(const TDungBlock* block) const {
 
 std::uint8_t TActiveMapProxy::ChooseWanderDirection(const TDungBlock* block,
                                                     std::uint8_t dir) const {
-    const std::uint8_t excluded = IsOrthogonalWay(dir) ? ReverseWay(dir) : static_cast<std::uint8_t>(DW_None);
+    const std::uint8_t excluded =
+        IsOrthogonalWay(dir) ? ReverseWay(dir) : static_cast<std::uint8_t>(DW_None);
     std::vector<std::uint8_t> candidates;
     for (std::uint8_t d = DW_North; d <= DW_West; ++d) {
         if (d == excluded) {

@@ -26,7 +26,9 @@ std::shared_ptr<IMessageSeam>& Installed() {
 
 } // namespace
 
-IMessageSeam& MessageSeam() { return *Installed(); }
+IMessageSeam& MessageSeam() {
+    return *Installed();
+}
 
 std::shared_ptr<IMessageSeam> InstallMessageSeam(std::shared_ptr<IMessageSeam> seam) {
     auto previous = Installed();

@@ -10,7 +10,9 @@ TRandomSource& TRandomSource::Instance() {
 
 TRandomSource::TRandomSource() : engine(5489u) {}
 
-void TRandomSource::Seed(std::uint32_t seed) { engine.seed(seed); }
+void TRandomSource::Seed(std::uint32_t seed) {
+    engine.seed(seed);
+}
 
 int TRandomSource::Below(int bound) {
     if (bound <= 0) {

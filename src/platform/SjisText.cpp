@@ -40,6 +40,10 @@ std::string Convert(std::string_view input, const char* from, const char* to) {
 
 } // namespace
 
-std::string SjisToUtf8(std::string_view sjis) { return Convert(sjis, "CP932", "UTF-8"); }
+std::string SjisToUtf8(std::string_view sjis) {
+    return Convert(sjis, "CP932", "UTF-8");
+}
 
-std::string Utf8ToSjis(std::string_view utf8) { return Convert(utf8, "UTF-8", "CP932"); }
+std::string Utf8ToSjis(std::string_view utf8) {
+    return Convert(utf8, "UTF-8", "CP932");
+}

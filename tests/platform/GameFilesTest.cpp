@@ -1,6 +1,7 @@
+#include "platform/GameFiles.h"
+
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
-#include "platform/GameFiles.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
-#include "platform/SjisText.h"
-#include "platform/GameFiles.h"
 #include "platform/IniFile.h"
+
+#include "platform/GameFiles.h"
+#include "platform/SjisText.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -32,8 +33,10 @@ TEST(IniFile, RoundTripsShiftJisNamesReadably) {
         ini.WriteInteger(Sjis("セーブフォーム"), Sjis("インデクス"), -1);
         ini.Save();
     }
-    EXPECT_EQ(FileText("Tessarine.ini"),
-              Sjis("[スレッド]\r\n割り込みレベル=2\r\n[セーブフォーム]\r\nページ=3\r\nインデクス=-1\r\n"));
+    EXPECT_EQ(
+        FileText("Tessarine.ini"),
+        Sjis(
+            "[スレッド]\r\n割り込みレベル=2\r\n[セーブフォーム]\r\nページ=3\r\nインデクス=-1\r\n"));
     TIniFile again("Tessarine.ini");
     EXPECT_EQ(again.ReadInteger(Sjis("スレッド"), Sjis("割り込みレベル"), 1), 2);
     EXPECT_EQ(again.ReadInteger(Sjis("セーブフォーム"), Sjis("ページ"), 1), 3);

@@ -1,5 +1,6 @@
-#include "platform/GameError.h"
 #include "platform/RandomSource.h"
+
+#include "platform/GameError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
-#include "platform/GameError.h"
 #include "platform/SjisText.h"
+
+#include "platform/GameError.h"
 
 #include <gtest/gtest.h>
 
