@@ -7,6 +7,7 @@
 #include "platform/qt/QtText.h"
 #include "shell/App.h"
 #include "shell/Background.h"
+#include "shell/Cursortable.h"
 #include "shell/Fm_about.h"
 #include "shell/Fm_ending.h"
 #include "shell/Fm_msgdialog.h"
@@ -39,6 +40,7 @@ TFormMDIMain::TFormMDIMain(const std::string& settingsPath) : area(new QMdiArea(
     proxy = std::make_unique<TPX_FormMDI>(*this, settingsPath);
     DrawBackground();
     CheckPriorityItem(proxy->App().ThreadLevel());
+    ScreenCursors().LoadGameCursors();
 }
 
 TFormMDIMain::~TFormMDIMain() {
