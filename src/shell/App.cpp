@@ -1,9 +1,12 @@
 #include "shell/App.h"
 
+#include "anim/Acterfactory.h"
 #include "platform/GameFiles.h"
 #include "platform/IniFile.h"
 #include "platform/MessageSeam.h"
 #include "platform/SjisText.h"
+#include "scene/Objefactory.h"
+#include "scene/gl/Glfactory.h"
 #include "shell/Dungoperator.h"
 #include "shell/Px_formmdi.h"
 
@@ -35,19 +38,39 @@ const std::string& EntryKey() {
 TApp::TApp(TPX_FormMDI& mainWindowProxy, std::string settingsFile)
     : mainProxy(mainWindowProxy), settingsPath(std::move(settingsFile)) {
     ReadSettings();
-    // The graphics factory, the scene object factory over "Data/GrphData",
-    // the acter factory, the dungeon actor factory and the heroine holder
-    // come here, in this order, as they are built: the dungeon operator and
-    // the save manager use them.
-    dungOperator = std::make_unique<TDungOperator>(*this);
-    mainProxy.CreateDialogs();
-    // The save manager follows the dialogs and takes savePage and saveEntry
-    // as its remembered place.
+    try {
+        // Every model and plan is read here, before the title: a missing or
+        // broken data file stops the program instead of failing in play.
+        TDX7Factory& factory3D = CreateGLGraphicsFactory();
+        const TObjeFactory& objeFactory = TObjeFactory::CreateInstance(factory3D);
+        TActerFactory::CreateInstance(objeFactory);
+        // The dungeon actor factory and then the heroine holder come here
+        // once they are built: the dungeon operator uses both.
+        dungOperator = std::make_unique<TDungOperator>(*this, factory3D);
+        mainProxy.CreateDialogs();
+        // The save manager follows the dialogs and takes savePage and
+        // saveEntry as its remembered place.
+    } catch (...) {
+        // No destructor runs for a half-made TApp: let go of what was made.
+        dungOperator.reset();
+        ReleaseFactories();
+        throw;
+    }
 }
 
 TApp::~TApp() {
     WriteSettings();
+    // The dungeon actor factory is released first here once it exists.
     dungOperator.reset();
+    ReleaseFactories();
+}
+
+void TApp::ReleaseFactories() {
+    // The graphics factory goes first: the models it made belong to the
+    // object factory and outlive it; acters hold the object factory's models.
+    TDX7Factory::ReleaseInstance();
+    TActerFactory::ReleaseInstance();
+    TObjeFactory::ReleaseInstance();
 }
 
 std::string TApp::SettingsPath() {

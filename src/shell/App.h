@@ -44,6 +44,8 @@ public:
     int SaveEntry() const { return saveEntry; }
 
 private:
+    // Releases the factory singletons made at construction.
+    static void ReleaseFactories();
     void ReadSettings();
     void WriteSettings() const;
     // No command runs while a story screen is playing.

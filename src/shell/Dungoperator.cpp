@@ -3,13 +3,15 @@
 #include "activemap/Activemap.h"
 #include "activemap/Drawmaster.h"
 #include "platform/SjisText.h"
+#include "scene/Dx7factory.h"
+#include "scene/I3DEngine.h"
 #include "shell/App.h"
 #include "shell/Px_formgame.h"
 #include "shell/Thr_game.h"
 
-TDungOperator::TDungOperator(TApp& owner)
+TDungOperator::TDungOperator(TApp& owner, TDX7Factory& factory3D)
     : app(owner), gameWindow(TPX_FormGame::Instance(*this, owner.MainProxy())),
-      gameThread(TThr_Game::Instance()) {
+      engine(factory3D.NewEngine()), gameThread(TThr_Game::Instance()) {
     if (app.ThreadLevel() >= 0) {
         gameThread.SetPriorityLevel(app.ThreadLevel());
     }
@@ -19,6 +21,7 @@ TDungOperator::~TDungOperator() {
     TThr_Game::DestroyInstance();
     TPX_FormGame::DestroyInstance();
     drawMaster.reset();
+    engine.reset();
     activeMap.reset();
 }
 

@@ -5,8 +5,10 @@
 #include <memory>
 #include <string>
 
+class I3DEngine;
 class IActiveMap;
 class TApp;
+class TDX7Factory;
 class TDrawMaster;
 class TPX_FormGame;
 class TThr_Game;
@@ -20,7 +22,8 @@ class TDungOperator {
 public:
     using TMapBuilder = std::function<std::unique_ptr<IActiveMap>()>;
 
-    explicit TDungOperator(TApp& owner);
+    // The engine is made through the graphics factory.
+    TDungOperator(TApp& owner, TDX7Factory& factory3D);
     ~TDungOperator();
     TDungOperator(const TDungOperator&) = delete;
     TDungOperator& operator=(const TDungOperator&) = delete;
@@ -53,6 +56,7 @@ public:
     int MapState() const;
     IActiveMap* ActiveMap() const { return activeMap.get(); }
     THeroWhereabouts Whereabouts() const { return whereabouts; }
+    I3DEngine& Engine() const { return *engine; }
 
 private:
     void SuspendLoop();
@@ -61,6 +65,7 @@ private:
     TPX_FormGame& gameWindow;
     // Comes with the drawing of maps; until then the loop steps without drawing.
     std::unique_ptr<TDrawMaster> drawMaster;
+    std::unique_ptr<I3DEngine> engine;
     TThr_Game& gameThread;
     std::unique_ptr<IActiveMap> activeMap;
     std::string dungeonName;

@@ -1,7 +1,13 @@
 #include "shell/App.h"
 
+#include "anim/Acterfactory.h"
+#include "platform/GameError.h"
 #include "platform/IniFile.h"
 #include "platform/SjisText.h"
+#include "scene/Dx7factory.h"
+#include "scene/I3DEngine.h"
+#include "scene/Objefactory.h"
+#include "shell/Dungoperator.h"
 #include "shell/Px_formmdi.h"
 #include "shell/ShellFixture.h"
 #include "shell/Thr_game.h"
@@ -9,6 +15,8 @@
 
 #include <QActionGroup>
 #include <QGuiApplication>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -86,6 +94,54 @@ TEST_F(AppSettings, LevelsOutsideTheMenuCheckNothingOrStandard) {
         EXPECT_EQ(TThr_Game::Instance().Priority(), TThreadPriority::Lower) << c.level;
         window.reset();
     }
+}
+
+using AppFactories = ShellTest;
+
+TEST_F(AppFactories, ComeWithTheAppAndMakeActersUntilItGoes) {
+    TApp& app = OpenWindow().Proxy().App();
+    ASSERT_TRUE(TDX7Factory::HasInstance());
+    ASSERT_TRUE(TObjeFactory::HasInstance());
+    ASSERT_TRUE(TActerFactory::HasInstance());
+    EXPECT_TRUE(TObjeFactory::Instance().HasObje(1));
+    const auto acter = TActerFactory::Instance().CreateActer(1);
+    ASSERT_NE(acter, nullptr);
+    app.DungOperator().Engine().BeginFrame();
+    app.DungOperator().Engine().EndFrame();
+    window.reset();
+    EXPECT_FALSE(TDX7Factory::HasInstance());
+    EXPECT_FALSE(TObjeFactory::HasInstance());
+    EXPECT_FALSE(TActerFactory::HasInstance());
+}
+
+TEST_F(AppFactories, ABrokenDataFileStopsTheWindowNamingTheFileAndLeavesNothingBehind) {
+    struct TCase {
+        const char* file;
+        bool truncate; // false: the file is missing
+    };
+    for (const TCase c : {TCase{"Data/GrphData", false}, TCase{"Data/GrphData", true},
+                          TCase{"Data/ObjeData", false}, TCase{"Data/MoveStepData", true}}) {
+        const auto path = folder.Path() / c.file;
+        if (c.truncate) {
+            const auto size = std::filesystem::file_size(path);
+            std::filesystem::resize_file(path, size / 2 + 1);
+        } else {
+            std::filesystem::remove(path);
+        }
+        try {
+            OpenWindow();
+            ADD_FAILURE() << c.file << " " << c.truncate << ": the window opened";
+        } catch (const TGameError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.file), std::string::npos)
+                << SjisToUtf8(e.what());
+        }
+        EXPECT_FALSE(TDX7Factory::HasInstance()) << c.file;
+        EXPECT_FALSE(TObjeFactory::HasInstance()) << c.file;
+        EXPECT_FALSE(TActerFactory::HasInstance()) << c.file;
+        InstallTestContent(folder.Path());
+    }
+    OpenWindow();
+    EXPECT_TRUE(TActerFactory::HasInstance()) << "whole content again: the window opens";
 }
 
 using MainMenu = ShellTest;

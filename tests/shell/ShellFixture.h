@@ -3,6 +3,7 @@
 #include "platform/MessageSeam.h"
 #include "shell/Fm_mdimain.h"
 #include "support/TempFolder.h"
+#include "support/TestContent.h"
 
 #include <QAction>
 #include <QMenu>
@@ -33,10 +34,11 @@ public:
     std::vector<std::string> messages;
 };
 
-// A main window over a settings file in a fresh folder, with questions
-// answered by the script instead of dialogs.
+// A main window over a settings file in a fresh folder holding the test
+// content, with questions answered by the script instead of dialogs.
 class ShellTest : public testing::Test {
 protected:
+    ShellTest() { InstallTestContent(folder.Path()); }
     ~ShellTest() override {
         window.reset();
         InstallMessageSeam(nullptr);
