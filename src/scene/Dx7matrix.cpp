@@ -81,19 +81,20 @@ void TGroupMat::Move(float x, float y, float z) {
     changed = true;
 }
 
+// The group's own rotations: the camera's XRota turns its view matrix instead.
 void TGroupMat::XRotaAxis(float deg, float y, float z) {
     rotation.SetShiftX(y, z);
-    XRota(deg);
+    TGroupMat::XRota(deg);
 }
 
 void TGroupMat::YRotaAxis(float deg, float x, float z) {
     rotation.SetShiftY(x, z);
-    YRota(deg);
+    TGroupMat::YRota(deg);
 }
 
 void TGroupMat::ZRotaAxis(float deg, float x, float y) {
     rotation.SetShiftZ(x, y);
-    ZRota(deg);
+    TGroupMat::ZRota(deg);
 }
 
 void TGroupMat::MulMat(TOneMat&, const IMatrix&) const {}

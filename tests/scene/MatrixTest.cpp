@@ -207,6 +207,17 @@ TEST(ViewMatrix, XRotaAndMoveActOnTheViewMatrix) {
     EXPECT_EQ(camera.GetOneMat().Values(), expected.Values());
 }
 
+TEST(ViewMatrix, ShiftedAxisRotationsGoToTheGroupPart) {
+    TViewMat camera;
+    camera.XRotaAxis(90, 1, 2);
+    camera.YRotaAxis(30, 3, 4);
+    camera.ZRotaAxis(45, 5, 6);
+    EXPECT_EQ(camera.GetOneMat().Values(), IdentityMat()) << "the view matrix is untouched";
+    EXPECT_FLOAT_EQ(camera.Rotation().x, 90.0f);
+    EXPECT_FLOAT_EQ(camera.Rotation().y, 30.0f);
+    EXPECT_FLOAT_EQ(camera.Rotation().z, 45.0f);
+}
+
 TEST(Projection, PixelPositionTruncatesTowardsZero) {
     // Clip coordinates equal to the point, W = 1 + z.
     TOneMat m(TMatValues{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0, 0, 0, 1});
