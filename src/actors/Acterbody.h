@@ -3,6 +3,7 @@
 #include "scene/Matrixope.h"
 
 #include <cstdint>
+#include <memory>
 
 // The animated 3D body an actor owns: placed and turned through the matrix
 // operations, animated by selecting motions from its list and stepping them
@@ -17,4 +18,13 @@ public:
     // One tick of the current motion; true once the motion has run out.
     virtual bool Step() = 0;
     virtual void SetPartVisible(int index, bool visible) = 0;
+};
+
+// Makes the bodies of actors by acter number; the number decides what the
+// body looks like and which motions it has.
+class IActerBodySource {
+public:
+    virtual ~IActerBodySource() = default;
+    // A new body owned by the caller; an unknown number raises TGameError.
+    virtual std::unique_ptr<IActerBody> NewBody(std::uint32_t acterNo) const = 0;
 };

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class TActerFactory;
+
 // An acter as an actor's body.
 class TActerBody final : public IActerBody {
 public:
@@ -20,4 +22,15 @@ public:
 
 private:
     std::unique_ptr<TActer> acter;
+};
+
+// Bodies made by the acter factory, which must outlive them.
+class TActerBodySource final : public IActerBodySource {
+public:
+    explicit TActerBodySource(const TActerFactory& factory) : acters(factory) {}
+
+    std::unique_ptr<IActerBody> NewBody(std::uint32_t acterNo) const override;
+
+private:
+    const TActerFactory& acters;
 };

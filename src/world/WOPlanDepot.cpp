@@ -1,5 +1,6 @@
 #include "world/WOPlanDepot.h"
 
+#include "platform/GameError.h"
 #include "platform/SjisText.h"
 #include "world/DataFile.h"
 #include "world/NamedRecords.h"
@@ -33,7 +34,8 @@ void WriteWOPlanFile(TDataWriter& writer, const TWOPlanFile<TPlan>& plans) {
     }
 }
 
-template <typename TPlan> TWOPlanDepot<TPlan>::TWOPlanDepot(std::string_view sjisName) {
+template <typename TPlan>
+TWOPlanDepot<TPlan>::TWOPlanDepot(std::string_view sjisName) : fileName(sjisName) {
     RequireDataFileExists(sjisName);
     auto reader = TDataReader::FromFile(sjisName);
     const auto entries = ReadWOPlanFile<TPlan>(reader);
@@ -47,6 +49,15 @@ template <typename TPlan> const TPlan* TWOPlanDepot<TPlan>::FindPlan(std::int32_
     const auto found =
         std::find_if(plans.begin(), plans.end(), [id](const TPlan& plan) { return plan.id == id; });
     return found == plans.end() ? nullptr : &*found;
+}
+
+template <typename TPlan> const TPlan& TWOPlanDepot<TPlan>::RequirePlan(std::int32_t id) const {
+    const TPlan* plan = FindPlan(id);
+    if (plan == nullptr) {
+        throw TGameError(Sjis("ID ") + std::to_string(id) + Sjis(" のプランがありません ") +
+                         fileName);
+    }
+    return *plan;
 }
 
 template TWOPlanFile<TObjePlanMini> ReadWOPlanFile(TDataReader&);

@@ -59,9 +59,13 @@ public:
 
     // The first plan with this id, or nullptr.
     const TPlan* FindPlan(std::int32_t id) const;
+    // The first plan with this id; raises TGameError naming the id and the
+    // file when there is none.
+    const TPlan& RequirePlan(std::int32_t id) const;
     const std::vector<TPlan>& Plans() const { return plans; }
 
 private:
+    std::string fileName;
     std::vector<TPlan> plans;
 };
 

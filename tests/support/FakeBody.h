@@ -4,6 +4,7 @@
 #include "scene/Dx7matrix.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // A body without graphics: a composed matrix as the root of a real body has,
@@ -52,4 +53,17 @@ private:
     int ticksLeft = 0;
     std::int16_t motion = Stopped;
     std::vector<std::int16_t> motions;
+};
+
+// Notes every acter number asked for; the bodies come from `real` when it is
+// set, else they are fake bodies.
+class TRecordingBodies final : public IActerBodySource {
+public:
+    std::unique_ptr<IActerBody> NewBody(std::uint32_t acterNo) const override {
+        asked.push_back(acterNo);
+        return real ? real->NewBody(acterNo) : std::make_unique<TFakeBody>();
+    }
+
+    const IActerBodySource* real = nullptr;
+    mutable std::vector<std::uint32_t> asked;
 };

@@ -1,6 +1,7 @@
 #include "support/TestMap.h"
 
 #include "activemap/Activemapproxy.h"
+#include "world/Dungwall.h"
 
 #include <algorithm>
 
@@ -21,9 +22,9 @@ namespace {
 std::unique_ptr<IDungActer> WallObjeOf(char cell) {
     switch (cell) {
     case '#':
-        return std::make_unique<TTestFixture>(TActerKind::DungWall);
+        return std::make_unique<TDungWall>(nullptr);
     case 'C':
-        return std::make_unique<TTestFixture>(TActerKind::Counter);
+        return std::make_unique<TCounter>(nullptr);
     case 'B':
         return std::make_unique<TTestOnOff>(TActerKind::Box, false, 5);
     case 'D':
