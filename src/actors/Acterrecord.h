@@ -25,3 +25,14 @@ inline std::uint16_t ReadRecordU16(const std::uint8_t* record, int offset) {
 inline void WriteRecordU16(std::uint8_t* record, int offset, std::uint16_t value) {
     std::memcpy(record + offset, &value, sizeof value);
 }
+
+// The bytes by which a floor's save lists know an actor: the identity bytes
+// 0 to 2 and x, y and direction; the padding bytes 3 and 9 do not count.
+constexpr int RecordIdentityBytes = 3;
+constexpr int RecordIdentityEnd = RecordDirectionOffset + 1;
+
+inline bool SameIdentity(const std::uint8_t* a, const std::uint8_t* b) {
+    return std::memcmp(a, b, RecordIdentityBytes) == 0 &&
+           std::memcmp(a + RecordXOffset, b + RecordXOffset, RecordIdentityEnd - RecordXOffset) ==
+               0;
+}
