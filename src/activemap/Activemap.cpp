@@ -1,8 +1,9 @@
 #include "activemap/Activemap.h"
 
 #include "activemap/Outfield.h"
-#include "actors/Fighter.h"
 #include "actors/Idungacter.h"
+#include "platform/GameError.h"
+#include "platform/SjisText.h"
 
 void IState_AMap::Tick(bool) {
     IActiveMap& map = GetMap();
@@ -27,6 +28,14 @@ void IState_AMap::Tick(bool) {
 IActiveMap::IActiveMap() = default;
 
 IActiveMap::~IActiveMap() = default;
+
+void IActiveMap::RemoveItemRecord(const std::uint8_t*) {
+    throw TGameError(Sjis("床のアイテムの記録がないマップでアイテムを取りました"));
+}
+
+void IActiveMap::RemoveObjectRecord(const std::uint8_t*) {
+    throw TGameError(Sjis("妖精と力の記録がないマップで妖精か力の記録を消そうとしました"));
+}
 
 void IActiveMap::ReserveOnHero(DA_State id, std::uint8_t param) {
     IDungActer* hero = GetHeroActer();
@@ -56,8 +65,7 @@ TDungBlock* IActiveMap::HeroBlock() const {
 }
 
 TDungBlock* IActiveMap::HeroDestination() const {
-    const auto* fighter = dynamic_cast<const TFighter*>(GetHeroActer());
-    return fighter ? fighter->GetDestination() : nullptr;
+    return GetHeroActer()->GetDestination();
 }
 
 std::uint8_t IActiveMap::HeroFacing() const {

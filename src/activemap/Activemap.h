@@ -4,6 +4,7 @@
 #include "actors/Dastate.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -53,6 +54,22 @@ public:
     virtual int GetHeight() const = 0;
     virtual void SaveActorStates() {}
     virtual bool IsVillage() const = 0;
+
+    // What moves on the map besides the heroine, in list order: the floor's
+    // enemies, the village's people. Every map says what it holds; an empty
+    // list is an answer, never a default.
+    virtual std::size_t EnemyCount() const = 0;
+    virtual IDungActer* EnemyAt(std::size_t index) const = 0;
+    virtual std::size_t PeopleCount() const = 0;
+    virtual IDungActer* PersonAt(std::size_t index) const = 0;
+    // The walls and props the village places on its blocks.
+    virtual std::size_t PlacedCount() const = 0;
+    virtual IDungActer* PlacedAt(std::size_t index) const = 0;
+    // Drop a taken item's, or a met fairy's or used force's, record from the
+    // floor's save lists, so that it stays gone after a load. Only a dungeon
+    // floor keeps those lists; on any other map this is an error.
+    virtual void RemoveItemRecord(const std::uint8_t* record);
+    virtual void RemoveObjectRecord(const std::uint8_t* record);
 
     // The heroine's commands, taken by her when she is ready.
     void OrderMove(std::uint8_t dir);

@@ -1,6 +1,5 @@
 #include "activemap/Activemapproxy.h"
 
-#include "activemap/Floarrecords.h"
 #include "activemap/Scenechanger.h"
 #include "platform/GameError.h"
 #include "platform/RandomSource.h"
@@ -217,16 +216,20 @@ DA_Action TActiveMapProxy::FrontAction(std::uint8_t dir) const {
     return front ? front->CursorActionFrom(dir) : dac_None;
 }
 
-void TActiveMapProxy::ForgetItem(const std::uint8_t* record) {
-    if (auto* keeper = dynamic_cast<IFloarRecordKeeper*>(map)) {
-        keeper->RemoveItemRecord(record);
+IActiveMap& TActiveMapProxy::MapKeepingRecords() const {
+    // Without a map the record would stay and the thing come back after a load.
+    if (!map) {
+        throw TGameError(Sjis("アクティブマップがないので床の記録を消せません"));
     }
+    return *map;
+}
+
+void TActiveMapProxy::ForgetItem(const std::uint8_t* record) {
+    MapKeepingRecords().RemoveItemRecord(record);
 }
 
 void TActiveMapProxy::ForgetObject(const std::uint8_t* record) {
-    if (auto* keeper = dynamic_cast<IFloarRecordKeeper*>(map)) {
-        keeper->RemoveObjectRecord(record);
-    }
+    MapKeepingRecords().RemoveObjectRecord(record);
 }
 
 void TActiveMapProxy::ChangeFloor() {

@@ -39,6 +39,8 @@ public:
     // What the cursor announces for a click in direction dir.
     DA_Action FrontAction(std::uint8_t dir) const;
 
+    // Drop the record of a taken item, a met fairy or a used force from the
+    // floor's save lists; an error without a map that keeps them.
     void ForgetItem(const std::uint8_t* record);
     void ForgetObject(const std::uint8_t* record);
 
@@ -50,6 +52,7 @@ public:
 
 private:
     explicit TActiveMapProxy(ISceneChanger* changer) : sceneChanger(changer) {}
+    IActiveMap& MapKeepingRecords() const;
 
     ISceneChanger* sceneChanger;
     IActiveMap* map = nullptr;

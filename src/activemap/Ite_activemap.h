@@ -1,30 +1,10 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 
 class IActiveMap;
 class IDungActer;
 class TDungBlock;
-
-// What the dungeon actor iterator reads of a dungeon map: its enemies in
-// list order.
-class IEnemyList {
-public:
-    virtual ~IEnemyList() = default;
-    virtual std::size_t EnemyCount() const = 0;
-    virtual IDungActer* EnemyAt(std::size_t index) const = 0;
-};
-
-// What the village actor iterator reads of a village map.
-class ITownActerLists {
-public:
-    virtual ~ITownActerLists() = default;
-    virtual std::size_t PeopleCount() const = 0;
-    virtual IDungActer* PersonAt(std::size_t index) const = 0;
-    virtual std::size_t PlacedCount() const = 0;
-    virtual IDungActer* PlacedAt(std::size_t index) const = 0;
-};
 
 // Walks a map's blocks: the heads of the rows, one row, or the window the
 // camera can see around a block. Each is a rectangle run row by row: the
@@ -62,7 +42,6 @@ public:
 
 private:
     const IActiveMap& map;
-    const IEnemyList* enemies;
     std::size_t position = 0;
     std::size_t end = 0;
 };
@@ -78,7 +57,6 @@ public:
 
 private:
     const IActiveMap& map;
-    const ITownActerLists* lists;
     std::size_t peoplePosition = 0;
     std::size_t peopleEnd = 0;
     std::size_t placedPosition = 0;

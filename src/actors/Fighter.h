@@ -41,7 +41,7 @@ public:
     virtual std::string GetName() const { return {}; }
 
     void PlaceFighter(TDungBlock* onBlock);
-    TDungBlock* GetDestination() const { return destination; }
+    TDungBlock* GetDestination() const override { return destination; }
     void SetDestination(TDungBlock* toBlock) { destination = toBlock; }
 
     // The states every fighter kind supports.

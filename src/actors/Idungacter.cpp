@@ -100,6 +100,18 @@ bool IDungActer::TurnPassed() {
     return true;
 }
 
+bool IDungActer::IsOpen() const {
+    throw TGameError(Sjis("開閉を答えないアクターに開いているかを尋ねました"));
+}
+
+int IDungActer::OpenByHeroine() {
+    throw TGameError(Sjis("開けられないアクターを開けようとしました"));
+}
+
+bool IDungActer::IsKeeper() const {
+    throw TGameError(Sjis("番人かどうかを答えないアクターに尋ねました"));
+}
+
 bool IDungActer::Tick() {
     const bool motionEnded = body ? body->Step() : true;
     IDA_State* running = current;

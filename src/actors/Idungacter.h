@@ -56,6 +56,15 @@ public:
     // Once per dungeon turn for registered actors; true asks to be dropped.
     virtual bool TurnPassed();
     virtual TActerKind GetKind() const { return TActerKind::Other; }
+    // Doors and chests: whether it stands open, and the heroine opening it
+    // (the key number its lock needs). Any other actor raises.
+    virtual bool IsOpen() const;
+    virtual int OpenByHeroine();
+    // Enemies: whether it guards its place, so that patrols route around it.
+    // Any other actor raises.
+    virtual bool IsKeeper() const;
+    // The block a walking actor is heading for; none for actors that never walk.
+    virtual TDungBlock* GetDestination() const { return nullptr; }
 
     // One game step: the body's motion, then the current state. True when the
     // state has finished (the null state: when the motion has run out).

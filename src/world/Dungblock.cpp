@@ -1,7 +1,6 @@
 #include "world/Dungblock.h"
 
 #include "activemap/Activemapproxy.h"
-#include "actors/Acterroles.h"
 #include "actors/Fighter.h"
 #include "actors/Floaracter.h"
 #include "actors/Idungacter.h"
@@ -103,11 +102,7 @@ void TDungBlock::SetGuest(IDungActer* actor) {
 }
 
 bool TDungBlock::IsClosedDoor() const {
-    if (!IsKind(wallObje, TActerKind::Door)) {
-        return false;
-    }
-    const auto* door = dynamic_cast<const IOnOffFixture*>(wallObje);
-    return !door || !door->IsOpen();
+    return IsKind(wallObje, TActerKind::Door) && !wallObje->IsOpen();
 }
 
 bool TDungBlock::BlocksPassage() const {
@@ -205,21 +200,17 @@ void TDungBlock::PressWallSwitch(IDungActer& actor) {
 }
 
 int TDungBlock::OpenDoor() {
-    auto* door =
-        IsKind(wallObje, TActerKind::Door) ? dynamic_cast<IOnOffFixture*>(wallObje) : nullptr;
-    if (!door) {
+    if (!IsKind(wallObje, TActerKind::Door)) {
         throw TGameError(Sjis("ドアを開ける処理エラー"));
     }
-    return door->OpenByHeroine();
+    return wallObje->OpenByHeroine();
 }
 
 int TDungBlock::OpenBox() {
-    auto* box =
-        IsKind(wallObje, TActerKind::Box) ? dynamic_cast<IOnOffFixture*>(wallObje) : nullptr;
-    if (!box) {
+    if (!IsKind(wallObje, TActerKind::Box)) {
         throw TGameError(Sjis("宝箱を開ける処理エラー"));
     }
-    return box->OpenByHeroine();
+    return wallObje->OpenByHeroine();
 }
 
 void TDungBlock::DeleteItem() {

@@ -1,7 +1,6 @@
 #include "world/Dungroom.h"
 
 #include "activemap/Activemapproxy.h"
-#include "actors/Acterroles.h"
 #include "actors/Idungacter.h"
 #include "platform/RandomSource.h"
 #include "world/Dungblock.h"
@@ -71,11 +70,7 @@ bool TRoom::IsPatrolFree(const TDungBlock* block) {
         return false;
     }
     const IDungActer* guest = block->GetGuest();
-    if (!guest || guest->GetKind() != TActerKind::Enemy) {
-        return true;
-    }
-    const auto* patrol = dynamic_cast<const IPatrolGuest*>(guest);
-    return !patrol || !patrol->IsKeeper();
+    return !guest || guest->GetKind() != TActerKind::Enemy || !guest->IsKeeper();
 }
 
 TDungBlock* TRoom::RandomExit(const TDungBlock* current, std::uint8_t& dir) const {

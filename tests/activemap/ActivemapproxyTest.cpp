@@ -34,6 +34,16 @@ TEST(ActiveMapProxyLife, WithoutAMapThereIsNoStateAndNoBlock) {
     EXPECT_EQ(Proxy().BlockAt(1, 0), &map.Block(1, 0));
 }
 
+TEST(ActiveMapProxyLife, ForgettingARecordWithoutAMapIsAnError) {
+    TActiveMapProxy::Create(nullptr);
+    Proxy().SetMap(nullptr);
+    const std::uint8_t record[12] = {};
+    EXPECT_EQ(GameErrorOf([&] { Proxy().ForgetItem(record); }),
+              Sjis("アクティブマップがないので床の記録を消せません"));
+    EXPECT_EQ(GameErrorOf([&] { Proxy().ForgetObject(record); }),
+              Sjis("アクティブマップがないので床の記録を消せません"));
+}
+
 class TRecordingScenes final : public ISceneChanger {
 public:
     void ChangeFloor() override { calls += "floor "; }

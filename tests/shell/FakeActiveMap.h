@@ -27,6 +27,12 @@ public:
     int GetWidth() const override { return 0; }
     int GetHeight() const override { return 0; }
     bool IsVillage() const override { return false; }
+    std::size_t EnemyCount() const override { return 0; }
+    IDungActer* EnemyAt(std::size_t) const override { return nullptr; }
+    std::size_t PeopleCount() const override { return 0; }
+    IDungActer* PersonAt(std::size_t) const override { return nullptr; }
+    std::size_t PlacedCount() const override { return 0; }
+    IDungActer* PlacedAt(std::size_t) const override { return nullptr; }
 
     int updates = 0;
     std::function<void()> onUpdate;

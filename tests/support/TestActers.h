@@ -1,6 +1,5 @@
 #pragma once
 
-#include "actors/Acterroles.h"
 #include "actors/Fighter.h"
 #include "actors/Floaracter.h"
 #include "actors/Idungacter.h"
@@ -29,7 +28,7 @@ public:
 };
 
 // A door or a treasure chest: open or closed, opened by the heroine.
-class TTestOnOff final : public TTestFixture, public IOnOffFixture {
+class TTestOnOff final : public TTestFixture {
 public:
     TTestOnOff(TActerKind onOffKind, bool isOpen, int key)
         : TTestFixture(onOffKind), open(isOpen), keyNumber(key) {}
@@ -71,7 +70,7 @@ struct TFighterStatsInit {
 
 // A plain fighter with a 32-byte record and the fighter states; the kind
 // decides whether floors see it as the heroine or as an enemy.
-class TTestFighter final : public TFighter, public IPatrolGuest {
+class TTestFighter final : public TFighter {
 public:
     TTestFighter(TActerKind fighterKind, std::uint8_t dir, TFighterStatsInit stats = {},
                  int ticksPerMotion = 0);

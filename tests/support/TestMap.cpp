@@ -118,6 +118,22 @@ TTestFighter* TTestMap::ReleaseFighter(const TTestFighter& fighter) {
     return released;
 }
 
+void TTestMap::RemoveItemRecord(const std::uint8_t* record) {
+    if (village) {
+        IActiveMap::RemoveItemRecord(record);
+    } else {
+        forgottenItems.push_back(record);
+    }
+}
+
+void TTestMap::RemoveObjectRecord(const std::uint8_t* record) {
+    if (village) {
+        IActiveMap::RemoveObjectRecord(record);
+    } else {
+        forgottenObjects.push_back(record);
+    }
+}
+
 void TTestMap::SetState(MapState_Type type) {
     current = states.at(type).get();
     stateChanges.push_back(type);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "activemap/Activemap.h"
-#include "activemap/Floarrecords.h"
 #include "activemap/Ite_activemap.h"
 #include "support/TestActers.h"
 #include "world/Dungblock.h"
@@ -19,10 +18,7 @@
 //   'D' closed door      'd' open door    '1'-'9' floor of that room
 // The map becomes the proxy's active map for its lifetime; rooms are
 // finished once the grid stands. Fighters are placed afterwards.
-class TTestMap final : public IActiveMap,
-                       public IEnemyList,
-                       public ITownActerLists,
-                       public IFloarRecordKeeper {
+class TTestMap final : public IActiveMap {
 public:
     TTestMap(std::initializer_list<std::string_view> rows, bool village = false);
     explicit TTestMap(const std::vector<std::string>& rows, bool village = false);
@@ -55,10 +51,9 @@ public:
     IDungActer* PersonAt(std::size_t index) const override { return people[index]; }
     std::size_t PlacedCount() const override { return placed.size(); }
     IDungActer* PlacedAt(std::size_t index) const override { return placed[index]; }
-    void RemoveItemRecord(const std::uint8_t* record) override { forgottenItems.push_back(record); }
-    void RemoveObjectRecord(const std::uint8_t* record) override {
-        forgottenObjects.push_back(record);
-    }
+    // A dungeon floor notes what it forgets; the village keeps no such records.
+    void RemoveItemRecord(const std::uint8_t* record) override;
+    void RemoveObjectRecord(const std::uint8_t* record) override;
 
     // What the village iterator sees.
     std::vector<IDungActer*> people;

@@ -76,6 +76,16 @@ TEST(DungBlockQueries, ActionsOfTheGuestComeFirstAndPassTheCursorUnchanged) {
     EXPECT_EQ(map.Block(1, 1).CursorActionFrom(DW_North), dac_Attack);
 }
 
+TEST(DungBlockQueries, ADoorThatCannotTellWhetherItIsOpenIsAnErrorNotAWall) {
+    TTestMap map({"."});
+    TDungBlock& block = map.Block(0, 0);
+    block.SetWallObje(std::make_unique<TTestFixture>(TActerKind::Door));
+    EXPECT_EQ(GameErrorOf([&] { block.BlocksPassage(); }),
+              Sjis("開閉を答えないアクターに開いているかを尋ねました"));
+    EXPECT_EQ(GameErrorOf([&] { block.OpenDoor(); }),
+              Sjis("開けられないアクターを開けようとしました"));
+}
+
 TEST(DungBlockQueries, AFloorThatRefusesOthersStillAdmitsWhenTheFloorIsIgnored) {
     TTestMap map({"."});
     auto owned = std::make_unique<TTestFloar>();
@@ -220,6 +230,19 @@ TEST(DungBlockActions, TakingTheItemOrTheFairyForgetsItsRecord) {
     EXPECT_EQ(block.Count(), 0);
     EXPECT_EQ(map.forgottenItems, (std::vector<const std::uint8_t*>{itemRecord}));
     EXPECT_EQ(map.forgottenObjects, (std::vector<const std::uint8_t*>{fairyRecord}));
+}
+
+TEST(DungBlockActions, TakingAnItemOrAFairyWhereNoRecordIsKeptIsAnError) {
+    TTestMap village({"."}, true);
+    TDungBlock& block = village.Block(0, 0);
+    block.SetItem(std::make_unique<TTestFixture>(TActerKind::Item));
+    block.SetFairy(std::make_unique<TTestFixture>(TActerKind::Angel));
+    EXPECT_EQ(GameErrorOf([&] { block.DeleteItem(); }),
+              Sjis("床のアイテムの記録がないマップでアイテムを取りました"));
+    EXPECT_EQ(GameErrorOf([&] { block.DeleteFairy(); }),
+              Sjis("妖精と力の記録がないマップで妖精か力の記録を消そうとしました"));
+    EXPECT_NE(block.GetItem(), nullptr) << "nothing is taken that would come back after a load";
+    EXPECT_NE(block.GetFairy(), nullptr);
 }
 
 TEST(DungBlockActions, PressingReachesOnlyAWallSwitch) {

@@ -1,6 +1,8 @@
 #include "world/Dungroom.h"
 
 #include "platform/RandomSource.h"
+#include "platform/SjisText.h"
+#include "support/FormatTesting.h"
 #include "support/TestMap.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +72,14 @@ TEST(DungRoomPatrol, KeepersAndChestsAreInTheWay) {
     enemy.keeper = true;
     EXPECT_FALSE(TRoom::IsPatrolFree(&map.Block(1, 0)));
     EXPECT_FALSE(TRoom::IsPatrolFree(nullptr));
+}
+
+TEST(DungRoomPatrol, AnEnemyThatCannotTellWhetherItKeepsIsAnError) {
+    TTestFixture silent(TActerKind::Enemy);
+    TTestMap map({"."});
+    map.Block(0, 0).SetGuest(&silent);
+    EXPECT_EQ(GameErrorOf([&] { TRoom::IsPatrolFree(&map.Block(0, 0)); }),
+              Sjis("番人かどうかを答えないアクターに尋ねました"));
 }
 
 class DungRoomRandomExit : public testing::Test {
