@@ -37,8 +37,6 @@ void WriteProps(TDataWriter& writer, const std::vector<Prop>& props, const std::
     writer.WriteRecords(props);
 }
 
-constexpr std::uint8_t EquipTypeCount = 3;
-
 // Names of what is read, for the error messages; converted once.
 struct TItemWords {
     std::string keyCount = Sjis("鍵の数");
@@ -94,46 +92,63 @@ TItemData LoadItemData(std::string_view sjisName) {
     return ReadItemData(reader);
 }
 
-std::vector<TEquipItemProp> ReadEQData(TDataReader& reader) {
-    std::array<size_t, EquipTypeCount> counts{};
-    for (auto& count : counts) {
+std::uint8_t TEQData::ListedType(size_t index) const {
+    size_t end = 0;
+    for (std::uint8_t type = 1; type < EquipTypeCount; ++type) {
+        end += listed[type - 1];
+        if (index < end) {
+            return type;
+        }
+    }
+    return EquipTypeCount;
+}
+
+namespace {
+
+std::string UnknownTypeProblem(size_t index, std::uint8_t type) {
+    return Sjis("装備 ") + std::to_string(index + 1) + Sjis(" の種類 ") + std::to_string(type) +
+           Sjis(" は 1 から 3 のはずです");
+}
+
+} // namespace
+
+TEQData ReadEQData(TDataReader& reader) {
+    TEQData data;
+    for (auto& count : data.listed) {
         count = reader.ReadU8(Words().equipCount);
     }
-    auto equipment =
-        reader.ReadRecords<TEquipItemProp>(counts[0] + counts[1] + counts[2], Words().equipment);
-    size_t index = 0;
-    for (std::uint8_t type = 1; type <= EquipTypeCount; ++type) {
-        for (size_t i = 0; i < counts[type - 1]; ++i, ++index) {
-            if (equipment[index].type != type) {
-                reader.FailContent(Sjis("装備 ") + std::to_string(index + 1) + Sjis(" の種類 ") +
-                                   std::to_string(equipment[index].type) + Sjis(" が種類 ") +
-                                   std::to_string(type) + Sjis(" の並びにあります"));
-            }
+    data.equipment = reader.ReadRecords<TEquipItemProp>(
+        size_t{data.listed[0]} + data.listed[1] + data.listed[2], Words().equipment);
+    for (size_t i = 0; i < data.equipment.size(); ++i) {
+        const auto type = data.equipment[i].type;
+        if (type < 1 || type > EquipTypeCount) {
+            reader.FailContent(UnknownTypeProblem(i, type));
         }
     }
-    RequireNamesEnded(reader, equipment, Words().equipment);
+    RequireNamesEnded(reader, data.equipment, Words().equipment);
     reader.RequireEnd();
-    return equipment;
+    return data;
 }
 
-void WriteEQData(TDataWriter& writer, const std::vector<TEquipItemProp>& equipment) {
-    std::array<size_t, EquipTypeCount> counts{};
-    std::uint8_t previousType = 1;
-    for (const auto& prop : equipment) {
-        if (prop.type < previousType || prop.type > EquipTypeCount) {
-            throw TGameError(Sjis("装備は種類 1, 2, 3 の順に並べてください: ") +
-                             PropName(prop.name) + Sjis(" の種類 ") + std::to_string(prop.type));
+void WriteEQData(TDataWriter& writer, const TEQData& data) {
+    const size_t listed = size_t{data.listed[0]} + data.listed[1] + data.listed[2];
+    if (listed != data.equipment.size()) {
+        throw TGameError(Sjis("装備の数 ") + std::to_string(listed) + Sjis(" が記録の数 ") +
+                         std::to_string(data.equipment.size()) + Sjis(" と合いません"));
+    }
+    for (size_t i = 0; i < data.equipment.size(); ++i) {
+        const auto type = data.equipment[i].type;
+        if (type < 1 || type > EquipTypeCount) {
+            throw TGameError(UnknownTypeProblem(i, type));
         }
-        previousType = prop.type;
-        ++counts[prop.type - 1];
     }
-    for (const auto count : counts) {
-        writer.WriteCountU8(count, Words().equipCount);
+    for (const auto count : data.listed) {
+        writer.WriteU8(count);
     }
-    WriteProps(writer, equipment, Words().equipment);
+    WriteProps(writer, data.equipment, Words().equipment);
 }
 
-std::vector<TEquipItemProp> LoadEQData(std::string_view sjisName) {
+TEQData LoadEQData(std::string_view sjisName) {
     auto reader = TDataReader::FromFile(sjisName);
     return ReadEQData(reader);
 }

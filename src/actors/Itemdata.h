@@ -2,6 +2,7 @@
 
 #include "world/DataFile.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -60,13 +61,28 @@ TItemData ReadItemData(TDataReader& reader);
 void WriteItemData(TDataWriter& writer, const TItemData& items);
 TItemData LoadItemData(std::string_view sjisName = ItemDataFile);
 
-// The equipment in file order, which is by type: all of type 1, then 2, then 3.
-// The file stores three u8 counts, one per type, then the records; every
-// record's type must be the type of its place in the file.
-std::vector<TEquipItemProp> ReadEQData(TDataReader& reader);
-// Raises TGameError when the records are not in type order or a type is not 1 to 3.
-void WriteEQData(TDataWriter& writer, const std::vector<TEquipItemProp>& equipment);
-std::vector<TEquipItemProp> LoadEQData(std::string_view sjisName = EQDataFile);
+inline constexpr std::uint8_t EquipTypeCount = 3;
+
+// The equipment file: the records in file order, listed by type: the first
+// listed[0] records under type 1, the next listed[1] under type 2, the rest
+// under type 3. The type byte inside a record is what the rules use, even
+// where it differs from the list the record stands in.
+struct TEQData {
+    std::vector<TEquipItemProp> equipment;
+    std::array<std::uint8_t, EquipTypeCount> listed{};
+
+    // The type whose list holds record `index`.
+    std::uint8_t ListedType(size_t index) const;
+    bool operator==(const TEQData&) const = default;
+};
+
+// Three u8 counts, one per type, then the records; nothing after. A record
+// whose own type is not 1 to 3 is refused: no equipment place takes it.
+TEQData ReadEQData(TDataReader& reader);
+// Raises TGameError when the counts do not add up to the records or a type
+// is not 1 to 3.
+void WriteEQData(TDataWriter& writer, const TEQData& data);
+TEQData LoadEQData(std::string_view sjisName = EQDataFile);
 
 // The first equipment with that id, or null.
 const TEquipItemProp* FindEquipment(const std::vector<TEquipItemProp>& equipment, std::int32_t id);

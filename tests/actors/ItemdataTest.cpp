@@ -43,9 +43,10 @@ TItemData SampleItems() {
     return items;
 }
 
-std::vector<TEquipItemProp> SampleEquipment() {
-    return {Equip(Sjis("銅の剣"), 10, 1, 5, 0, 1), Equip("Long sword", 11, 1, 9, 1, 4),
-            Equip("Shield", 20, 2, 0, 6), Equip("Ring", 30, 3, -1, 2, 9)};
+TEQData SampleEquipment() {
+    return {{Equip(Sjis("銅の剣"), 10, 1, 5, 0, 1), Equip("Long sword", 11, 1, 9, 1, 4),
+             Equip("Shield", 20, 2, 0, 6), Equip("Ring", 30, 3, -1, 2, 9)},
+            {2, 1, 1}};
 }
 
 TEST(Itemdata, NamesEndAtTheirNulAndFitTheField) {
@@ -83,8 +84,9 @@ TEST(Itemdata, ReadsTheStoredLayout) {
     record[54] = 12; // required level
     auto equipReader = EQReader(equip);
     const auto read = ReadEQData(equipReader);
-    ASSERT_EQ(read.size(), 1u);
-    EXPECT_EQ(read[0], Equip("S", 0x1234, 2, -2, 7, 12));
+    ASSERT_EQ(read.equipment.size(), 1u);
+    EXPECT_EQ(read.equipment[0], Equip("S", 0x1234, 2, -2, 7, 12));
+    EXPECT_EQ(read.listed, (std::array<std::uint8_t, 3>{0, 1, 0}));
 }
 
 TEST(Itemdata, RoundTripIsByteIdentical) {
@@ -100,26 +102,44 @@ TEST(Itemdata, RoundTripIsByteIdentical) {
 }
 
 TEST(Itemdata, TheFirstEquipmentWithAnIdWins) {
-    auto equipment = SampleEquipment();
+    auto equipment = SampleEquipment().equipment;
     equipment.push_back(Equip("Other ring", 10, 3));
     ASSERT_NE(FindEquipment(equipment, 10), nullptr);
     EXPECT_EQ(PropName(FindEquipment(equipment, 10)->name), Sjis("銅の剣"));
     EXPECT_EQ(FindEquipment(equipment, 99), nullptr);
 }
 
-TEST(Itemdata, EquipmentTypesMustMatchTheirPlaceInTheFile) {
-    // The counts say one sword and one of type 2, but the records disagree.
-    auto bytes = BytesOf(WriteEQData, std::vector{Equip("A", 1, 1), Equip("B", 2, 2)});
-    bytes[0] = 0;
-    bytes[1] = 2;
-    auto swapped = EQReader(bytes);
-    EXPECT_NE(GameErrorOf([&] { ReadEQData(swapped); }).find(EQDataFile), std::string::npos);
+TEST(Itemdata, EquipmentKeepsItsOwnTypeWhereverItIsListed) {
+    // Both records are listed under type 2; the first is a sword all the same.
+    const TEQData listedAsArmour{{Equip("A", 1, 1), Equip("B", 2, 2)}, {0, 2, 0}};
+    const auto bytes = BytesOf(WriteEQData, listedAsArmour);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 3),
+              (std::vector<std::uint8_t>{0, 2, 0}));
+    auto reader = EQReader(bytes);
+    const auto read = ReadEQData(reader);
+    EXPECT_EQ(read, listedAsArmour);
+    EXPECT_EQ(read.equipment[0].type, 1);
+    EXPECT_EQ(read.ListedType(0), 2);
+    EXPECT_EQ(SampleEquipment().ListedType(1), 1);
+    EXPECT_EQ(SampleEquipment().ListedType(2), 2);
+    EXPECT_EQ(SampleEquipment().ListedType(3), 3);
+}
 
-    for (const auto& badOrder : {std::vector{Equip("A", 1, 2), Equip("B", 2, 1)},
-                                 std::vector{Equip("C", 3, 0)}, std::vector{Equip("D", 4, 4)}}) {
+TEST(Itemdata, EquipmentOfNoTypeOrMiscountedIsRefused) {
+    for (const std::uint8_t type : {std::uint8_t{0}, std::uint8_t{4}}) {
+        const TEQData typeless{{Equip("A", 1, type)}, {1, 0, 0}};
         TDataWriter writer;
-        EXPECT_THROW(WriteEQData(writer, badOrder), TGameError);
+        EXPECT_THROW(WriteEQData(writer, typeless), TGameError);
+        auto bytes = BytesOf(WriteEQData, SampleEquipment());
+        bytes[3 + 56 + 48] = type; // the second record's type
+        auto reader = EQReader(bytes);
+        EXPECT_NE(GameErrorOf([&] { ReadEQData(reader); }).find(Sjis("装備 2 の種類")),
+                  std::string::npos);
     }
+    TEQData miscounted = SampleEquipment();
+    miscounted.listed[2] = 2;
+    TDataWriter writer;
+    EXPECT_THROW(WriteEQData(writer, miscounted), TGameError);
 }
 
 TEST(Itemdata, NamesWithoutTheirNulAreRefused) {

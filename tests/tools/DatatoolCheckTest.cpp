@@ -161,6 +161,8 @@ const TPlantedFault BrokenSources[] = {
     {"items.yaml", "level: 2,", "level: 300,", "300 is outside 0 to 255"},
     {"town.yaml", "dir: E}", "dir: up}", "'up' is not a whole number or one of: N,"},
     {"people/02-mayor.yaml", "\"村長\"", "\"村長\u00e9\"", "Shift-JIS cannot hold"},
+    {"items.yaml", "type: 3, attack: -1", "type: 3, listed: 1, attack: -1",
+     "equipment is listed by type"},
 };
 
 class DatatoolBrokenSource : public testing::TestWithParam<TPlantedFault> {};
@@ -182,6 +184,16 @@ TEST_P(DatatoolBrokenSource, StopsBuildAndCheckWithItsFileAndLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sources, DatatoolBrokenSource, testing::ValuesIn(BrokenSources));
+
+TEST(DatatoolCheck, EquipmentListedUnderAnotherTypeIsOnlyWarnedAbout) {
+    TFaultyContent content({"items.yaml", "type: 2, attack: 0", "type: 2, listed: 1, attack: 0",
+                            "warning: equipment 2 is listed under type 1 but is of type 2"});
+    std::string output;
+    EXPECT_EQ(RunTool({"check", content.sources.string()}, output), 0) << output;
+    EXPECT_TRUE(HasLine(output, content.where,
+                        "warning: equipment 2 is listed under type 1 but is of type 2"))
+        << output;
+}
 
 TEST(DatatoolCheck, MissingSourcesAreReported) {
     TTempFolder folder;

@@ -46,6 +46,22 @@ TEST(DatatoolRoundTrip, DumpThenBuildGivesTheSameBytes) {
     }
 }
 
+TEST(DatatoolRoundTrip, EquipmentListedUnderAnotherTypeDumpsAndBuildsBack) {
+    TTempFolder folder;
+    InstallTestContent(folder.Path());
+    const auto original = folder.Path() / "Data" / "EQData";
+    auto bytes = FileBytes(original);
+    bytes[0] = 2; // the armour is listed with the sword
+    bytes[1] = 0;
+    std::ofstream(original, std::ios::binary | std::ios::trunc) << bytes;
+    std::string output;
+    ASSERT_EQ(RunTool({"dump", original.string()}, output), 0) << output;
+    EXPECT_NE(output.find("type: 2, listed: 1"), std::string::npos) << output;
+    ASSERT_EQ(RunTool({"dump", original.string(), "--into", "dump"}, output), 0) << output;
+    ASSERT_EQ(RunTool({"build", "dump", "rebuilt"}, output), 0) << output;
+    EXPECT_EQ(FileBytes("rebuilt/EQData"), bytes);
+}
+
 TEST(DatatoolRoundTrip, DumpPrintsSourcesOfSeveralFilesAsDocuments) {
     TTempFolder folder;
     InstallTestContent(folder.Path());

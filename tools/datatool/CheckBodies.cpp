@@ -67,7 +67,7 @@ void NeedItemBody(const TContent& content, const TBlockItem& item, const TSource
     } else if (item.kind == BI_Tool) {
         needs.Need(ToolOnFloorBody, where, "a tool on the floor");
     } else if (item.kind == BI_Equipment && content.items && content.items->equipment) {
-        if (const auto* prop = FindEquipment(*content.items->equipment, item.id)) {
+        if (const auto* prop = FindEquipment(content.items->equipment->equipment, item.id)) {
             needs.Need(EquipmentBodyBase + prop->type, where,
                        "equipment of type " + to_string(prop->type) + " on the floor");
         }

@@ -115,7 +115,7 @@ void CheckDataRules(const TContent& content, TCheckSink& sink) {
     }
     if (content.items && content.items->equipment) {
         const auto& marks = content.items->equipmentMarks;
-        Report(FindEquipmentProblems(*content.items->equipment), sink,
+        Report(FindEquipmentProblems(content.items->equipment->equipment), sink,
                [&](const TDataProblem& p) { return Mark(marks.records, p.record, marks.where); });
     }
     if (content.areas) {
@@ -128,7 +128,7 @@ void CheckDataRules(const TContent& content, TCheckSink& sink) {
     if (content.people && content.events && content.items && content.items->items &&
         content.items->equipment && content.town) {
         const TStoryData story{content.people->people, content.events->events,
-                               *content.items->items, *content.items->equipment,
+                               *content.items->items, content.items->equipment->equipment,
                                content.town->areas};
         Report(FindStoryProblems(story), sink,
                [&](const TDataProblem& p) { return StoryLocation(content, p); });

@@ -25,7 +25,8 @@ bool HasItem(const TContent& content, std::uint8_t kind, std::int32_t id) {
     case BI_Tool:
         return content.items->items && inTable(content.items->items->tools);
     case BI_Equipment:
-        return content.items->equipment && FindEquipment(*content.items->equipment, id) != nullptr;
+        return content.items->equipment &&
+               FindEquipment(content.items->equipment->equipment, id) != nullptr;
     default:
         return false;
     }

@@ -13,6 +13,9 @@ public:
     void Add(const TSourceLocation& where, std::string message) {
         problems.push_back({where, std::move(message)});
     }
+    void Warn(const TSourceLocation& where, std::string message) {
+        problems.push_back({where, std::move(message), true});
+    }
 
 private:
     TProblems& problems;

@@ -32,6 +32,24 @@ void CheckPresence(const TContent& content, TCheckSink& sink) {
     require(content.acters.has_value(), "acters.yaml");
 }
 
+// The game goes by a record's own type; a record listed under another type
+// is most likely misplaced.
+void CheckEquipmentLists(const TContent& content, TCheckSink& sink) {
+    if (!content.items || !content.items->equipment) {
+        return;
+    }
+    const auto& data = *content.items->equipment;
+    for (size_t i = 0; i < data.equipment.size(); ++i) {
+        const auto& prop = data.equipment[i];
+        if (data.ListedType(i) != prop.type) {
+            sink.Warn(content.items->equipmentMarks.records.at(i),
+                      "equipment " + std::to_string(prop.id) + " is listed under type " +
+                          std::to_string(data.ListedType(i)) + " but is of type " +
+                          std::to_string(prop.type) + ", which the game goes by");
+        }
+    }
+}
+
 } // namespace
 
 TProblems CheckContent(const TContent& content, const std::filesystem::path& gameDir) {
@@ -39,6 +57,7 @@ TProblems CheckContent(const TContent& content, const std::filesystem::path& gam
     TCheckSink sink(problems);
     CheckPresence(content, sink);
     CheckDataRules(content, sink);
+    CheckEquipmentLists(content, sink);
     CheckStages(content, sink);
     CheckTown(content, sink);
     CheckPeople(content, sink);

@@ -90,10 +90,13 @@ int Dump(const fs::path& file, const std::optional<fs::path>& intoDir, std::ostr
 
 int Check(const fs::path& sourceDir, const fs::path& gameDir, std::ostream& out) {
     const auto problems = CheckContent(ReadContent(sourceDir), gameDir);
+    bool failed = false;
     for (const auto& problem : problems) {
-        out << Located(sourceDir, problem.where) << ": " << problem.message << "\n";
+        out << Located(sourceDir, problem.where) << ": " << (problem.warning ? "warning: " : "")
+            << problem.message << "\n";
+        failed = failed || !problem.warning;
     }
-    return problems.empty() ? 0 : 1;
+    return failed ? 1 : 0;
 }
 
 // Models and textures live beside the sources by default: the folder above

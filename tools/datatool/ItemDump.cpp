@@ -35,15 +35,18 @@ TSourceTexts DumpItems(const TItemData& items) {
     return {{"items.yaml", out.c_str()}};
 }
 
-TSourceTexts DumpEquipment(const std::vector<TEquipItemProp>& equipment) {
+TSourceTexts DumpEquipment(const TEQData& data) {
     YAML::Emitter out;
     out << YAML::BeginMap << YAML::Key << "equipment" << YAML::Value << YAML::BeginSeq;
-    for (const auto& prop : equipment) {
-        TRecordOut(out)
-            .Number("id", prop.id)
-            .Text("name", NameOf(prop.name))
-            .Number("type", prop.type)
-            .Number("attack", prop.attack)
+    for (size_t i = 0; i < data.equipment.size(); ++i) {
+        const auto& prop = data.equipment[i];
+        const auto listedType = data.ListedType(i);
+        TRecordOut record(out);
+        record.Number("id", prop.id).Text("name", NameOf(prop.name)).Number("type", prop.type);
+        if (listedType != prop.type) {
+            record.Number("listed", listedType);
+        }
+        record.Number("attack", prop.attack)
             .Number("defence", prop.defence)
             .Number("level", prop.requiredLevel)
             .NumbersIfSet("padding", std::array{prop.padding1, prop.padding2});

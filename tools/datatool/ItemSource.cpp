@@ -41,10 +41,12 @@ std::optional<TItemsSource> ReadItemSource(const std::filesystem::path& sourceDi
     }
     if (const auto list = root->Find("equipment")) {
         source.equipmentMarks.where = list->Where();
-        auto& equipment = source.equipment.emplace();
+        auto& data = source.equipment.emplace();
+        std::uint8_t previousList = 1;
         for (const auto& node : list->Items()) {
-            node.AllowOnly({"id", "name", "type", "attack", "defence", "level", "padding"});
-            auto& prop = equipment.emplace_back();
+            node.AllowOnly(
+                {"id", "name", "type", "listed", "attack", "defence", "level", "padding"});
+            auto& prop = data.equipment.emplace_back();
             SetName(node.Get("name"), prop.name);
             prop.id = node.Get("id").Number<std::int32_t>();
             prop.type = node.Get("type").Number<std::uint8_t>();
@@ -54,6 +56,15 @@ std::optional<TItemsSource> ReadItemSource(const std::filesystem::path& sourceDi
             const auto padding = node.NumbersAt<std::uint8_t, 2>("padding");
             prop.padding1 = padding[0];
             prop.padding2 = padding[1];
+            const auto listedType = node.NumberAt<std::uint8_t>("listed", prop.type);
+            if (listedType < previousList || listedType > EquipTypeCount) {
+                node.Fail("equipment is listed by type: all of type 1, then 2, then 3");
+            }
+            previousList = listedType;
+            if (data.listed[listedType - 1] == 255) {
+                node.Fail("more than 255 equipment records of one type");
+            }
+            ++data.listed[listedType - 1];
             source.equipmentMarks.records.push_back(node.Where());
         }
     }

@@ -13,12 +13,14 @@
 //   tools: ["薬草", ...]
 //   equipment:
 //     - {id: 1, name: "銅の剣", type: 1, attack: 3, defence: 0, level: 1}
+// Equipment is listed in the file by type; `listed: n` lists a record under
+// type n although its own type differs.
 struct TItemsSource {
     std::optional<TItemData> items;
-    std::optional<std::vector<TEquipItemProp>> equipment;
+    std::optional<TEQData> equipment;
     TListMarks keyMarks, toolMarks, equipmentMarks;
 };
 
 std::optional<TItemsSource> ReadItemSource(const std::filesystem::path& sourceDir);
 TSourceTexts DumpItems(const TItemData& items);
-TSourceTexts DumpEquipment(const std::vector<TEquipItemProp>& equipment);
+TSourceTexts DumpEquipment(const TEQData& data);

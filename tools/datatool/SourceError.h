@@ -25,12 +25,12 @@ private:
     std::string message;
 };
 
-// One finding of `check`.
+// One finding of `check`. A warning points at something the game takes,
+// though its maker likely meant something else.
 struct TProblem {
     TSourceLocation where;
     std::string message;
-
-    std::string ToString() const { return where.ToString() + ": " + message; }
+    bool warning = false;
 };
 
 using TProblems = std::vector<TProblem>;
