@@ -245,6 +245,12 @@ TEST(ActiveMapDash, StopsAtTheExitOfTheRoomItCrosses) {
     EXPECT_FALSE(Proxy().DashMustStop(&map.Block(2, 1), &map.Block(1, 1), DW_East));
 }
 
+TEST(ActiveMapDash, GoesOnOntoTheExitBlockOfARoomEnteredFromACorridor) {
+    TTestMap map({"#####", "..111", "#####"});
+    ASSERT_TRUE(map.Room(1).IsExitBlock(&map.Block(2, 1)));
+    EXPECT_FALSE(Proxy().DashMustStop(&map.Block(2, 1), &map.Block(1, 1), DW_East));
+}
+
 TEST(ActiveMapDash, StopsBeforeARoomAhead) {
     TTestMap map({"#####", "...11", "#####"});
     EXPECT_TRUE(Proxy().DashMustStop(&map.Block(2, 1), &map.Block(1, 1), DW_East));

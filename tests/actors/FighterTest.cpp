@@ -162,7 +162,7 @@ TEST(FighterWalking, ABlockedWayEndsInWaitWithoutMoving) {
     const std::vector<TCase> cases = {{"wall", {".#."}, DW_East},
                                       {"occupied", {".E."}, DW_East},
                                       {"edge", {"..."}, DW_North},
-                                      {"cut corner", {".#", ".."}, DW_NorthEast},
+                                      {"cut corner", {"#.", ".."}, DW_NorthEast},
                                       {"chest", {".B."}, DW_East}};
     for (const TCase& c : cases) {
         std::vector<std::string> rows = c.rows;
@@ -251,16 +251,37 @@ TEST_F(FighterStatus, AnAttackThroughTheDefenceTakesOneHitPoint) {
     EXPECT_EQ(status->calls, "hp:4 ");
 }
 
-TEST_F(FighterStatus, AnAttackHitsNothingWithoutAFighterOrAcrossACutCorner) {
-    TTestMap map({"#.", ".."});
-    TTestFighter& attacker = map.PlaceHero(0, 1, DW_NorthEast, {5, 9, 3});
-    TTestFighter& target = map.PlaceEnemy(1, 0, DW_SouthWest);
-    Enter(attacker, das_Attack);
-    attacker.TickUntilFinished();
-    EXPECT_EQ(target.GetStateId(), das_Standby);
-    attacker.SetDirection(DW_East);
-    Enter(attacker, das_Attack);
-    attacker.TickUntilFinished();
+TEST_F(FighterStatus, ADiagonalHitLandsOnlyPastTwoOpenCorners) {
+    // The attacker at (0, 1) strikes north-east at (1, 0); the corners are
+    // (0, 0) and (1, 1).
+    struct TCase {
+        std::vector<std::string> rows;
+        int hpLeft;
+    };
+    const std::vector<TCase> cases = {
+        {{"..", ".."}, 4}, {{"#.", ".."}, 5}, {{"..", ".#"}, 5}, {{"..", ".B"}, 5}};
+    for (const TCase& c : cases) {
+        TTestMap map(c.rows);
+        TTestFighter& attacker = map.PlaceHero(0, 1, DW_NorthEast, {5, 9, 3});
+        TTestFighter& target = map.PlaceEnemy(1, 0, DW_SouthWest);
+        Enter(attacker, das_Attack);
+        attacker.TickUntilFinished();
+        EXPECT_EQ(target.GetHP(), c.hpLeft) << c.rows[0] << "/" << c.rows[1];
+        EXPECT_EQ(target.GetStateId(), c.hpLeft == 4 ? das_Damaged : das_Standby)
+            << c.rows[0] << "/" << c.rows[1];
+    }
+    EXPECT_EQ(status->calls, "hp:4 ");
+}
+
+TEST_F(FighterStatus, AnAttackIntoABlockWithoutAFighterHitsNothing) {
+    TTestMap map({"...", "#..", "..."});
+    map.Block(1, 0).SetItem(std::make_unique<TTestFixture>(TActerKind::Item));
+    TTestFighter& attacker = map.PlaceHero(1, 1, DW_North, {5, 9, 3});
+    for (const std::uint8_t dir : {DW_North, DW_West, DW_East}) {
+        attacker.SetDirection(dir);
+        Enter(attacker, das_Attack);
+        EXPECT_EQ(attacker.TickUntilFinished(), 3) << int(dir);
+    }
     EXPECT_EQ(status->calls, "");
 }
 

@@ -4,12 +4,14 @@
 #include "actors/Floaracter.h"
 #include "actors/Idungacter.h"
 #include "support/FakeBody.h"
+#include "world/Base3dutil.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 
-// A fixture of any kind with its own record and a fixed answer to ActionFor.
+// A fixture of any kind with its own record, a fixed answer to ActionFor and
+// a fixed talk partner.
 class TTestFixture : public IDungActer {
 public:
     explicit TTestFixture(TActerKind fixtureKind, DA_Action fixedAnswer = dac_Attack,
@@ -20,11 +22,17 @@ public:
     DA_Action ActionFor(std::uint8_t) override { return answer; }
     TActerKind GetKind() const override { return kind; }
     void OperatedBy(IDungActer&) override { ++operated; }
+    TTalkDepot* TalkPartnerFor(std::uint8_t dir) override {
+        talkAskedFrom = dir;
+        return talkPartner;
+    }
 
     std::array<std::uint8_t, 12> record{};
     TActerKind kind;
     DA_Action answer;
     int operated = 0;
+    TTalkDepot* talkPartner = nullptr;
+    std::uint8_t talkAskedFrom = DW_None;
 };
 
 // A door or a treasure chest: open or closed, opened by the heroine.

@@ -6,6 +6,7 @@
 #include "support/TestActers.h"
 #include "support/TestMap.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,6 +75,71 @@ TEST(DungBlockQueries, ActionsOfTheGuestComeFirstAndPassTheCursorUnchanged) {
     map.PlaceEnemy(1, 1, DW_North);
     EXPECT_EQ(map.Block(1, 1).ActionFrom(DW_North), dac_Attack);
     EXPECT_EQ(map.Block(1, 1).CursorActionFrom(DW_North), dac_Attack);
+}
+
+TEST(DungBlockQueries, TheGuestAnswersFirstThenTheWallSwitchThenTheWallObject) {
+    struct TCase {
+        const char* what;
+        bool guest;
+        bool wallSwitch;
+        DA_Action action;
+    };
+    const TCase cases[] = {{"guest, switch and door", true, true, dac_Talk},
+                           {"guest and door", true, false, dac_Talk},
+                           {"switch and door", false, true, dac_Press},
+                           {"door alone", false, false, dac_Unlock}};
+    for (const TCase& c : cases) {
+        TTestFixture person(TActerKind::People, dac_Talk);
+        TTestMap map({"D"});
+        TDungBlock& block = map.Block(0, 0);
+        static_cast<TTestFixture&>(*block.GetWallObje()).answer = dac_Unlock;
+        if (c.wallSwitch) {
+            block.SetWallSwitch(std::make_unique<TTestFixture>(TActerKind::WallSwitch, dac_Press));
+        }
+        if (c.guest) {
+            block.SetGuest(&person);
+        }
+        EXPECT_EQ(block.ActionFrom(DW_North), c.action) << c.what;
+        EXPECT_EQ(block.CursorActionFrom(DW_North), c.action) << c.what;
+    }
+}
+
+TEST(DungBlockQueries, TheTalkPartnerIsTheGuestsElseTheWallObjectsAskedTheSameWay) {
+    // Stand-ins for two talk depots; only their addresses are compared.
+    std::array<std::uint8_t, 2> depots{};
+    TTalkDepot* const personTalk = reinterpret_cast<TTalkDepot*>(&depots[0]);
+    TTalkDepot* const counterTalk = reinterpret_cast<TTalkDepot*>(&depots[1]);
+    struct TCase {
+        const char* what;
+        bool guest;
+        TTalkDepot* guestTalk;
+        TTalkDepot* partner;
+    };
+    const TCase cases[] = {{"a person before the counter", true, personTalk, personTalk},
+                           {"a silent guest hides the counter", true, nullptr, nullptr},
+                           {"the counter alone", false, nullptr, counterTalk}};
+    for (const TCase& c : cases) {
+        TTestFixture guest(TActerKind::People);
+        guest.talkPartner = c.guestTalk;
+        TTestMap map({"."});
+        TDungBlock& block = map.Block(0, 0);
+        auto owned = std::make_unique<TTestFixture>(TActerKind::Counter);
+        TTestFixture& counter = *owned;
+        counter.talkPartner = counterTalk;
+        block.SetWallObje(std::move(owned));
+        if (c.guest) {
+            block.SetGuest(&guest);
+        }
+        EXPECT_EQ(block.TalkPartnerFrom(DW_West), c.partner) << c.what;
+        EXPECT_EQ(c.guest ? guest.talkAskedFrom : counter.talkAskedFrom, DW_West) << c.what;
+    }
+
+    TTestMap empty({".."});
+    auto wallSwitch = std::make_unique<TTestFixture>(TActerKind::WallSwitch, dac_Press);
+    wallSwitch->talkPartner = counterTalk;
+    empty.Block(1, 0).SetWallSwitch(std::move(wallSwitch));
+    EXPECT_EQ(empty.Block(0, 0).TalkPartnerFrom(DW_North), nullptr);
+    EXPECT_EQ(empty.Block(1, 0).TalkPartnerFrom(DW_North), nullptr) << "a switch does not talk";
 }
 
 TEST(DungBlockQueries, ADoorThatCannotTellWhetherItIsOpenIsAnErrorNotAWall) {

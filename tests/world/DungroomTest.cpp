@@ -1,5 +1,6 @@
 #include "world/Dungroom.h"
 
+#include "activemap/Activemapproxy.h"
 #include "platform/RandomSource.h"
 #include "platform/SjisText.h"
 #include "support/FormatTesting.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -29,10 +31,26 @@ TEST(DungRoomFinish, AWallNorthAndACorridorEastGiveOneExitAndThreeSurroundings) 
 }
 
 TEST(DungRoomFinish, OppositeOutsideSidesAddNoCorner) {
-    TTestMap map({"#.#", ".1.", "#.#"});
-    const TRoom& room = map.Room(1);
-    EXPECT_EQ(room.GetExits().size(), 4u);
-    EXPECT_EQ(room.GetSurroundings().size(), 4u);
+    // Room 1 is the middle block; rooms 2 and 3 close its other two sides, so
+    // a wrongly added corner would be one of their blocks.
+    struct TCase {
+        const char* what;
+        std::vector<std::string> rows;
+        Direc_Way first;
+        Direc_Way second;
+    };
+    const std::vector<TCase> cases = {
+        {"north and south", {"2.3", "213", "2.3"}, DW_North, DW_South},
+        {"east and west", {"222", ".1.", "333"}, DW_East, DW_West}};
+    for (const TCase& c : cases) {
+        TTestMap map(c.rows);
+        const TRoom& room = map.Room(1);
+        const TDungBlock* block = &map.Block(1, 1);
+        const TDungBlock* firstSide = TActiveMapProxy::Instance().GetNeighbour(block, c.first);
+        const TDungBlock* secondSide = TActiveMapProxy::Instance().GetNeighbour(block, c.second);
+        EXPECT_EQ(room.GetSurroundings(), (TRoom::TSurroundings{firstSide, secondSide})) << c.what;
+        EXPECT_EQ(room.GetExits().size(), 2u) << c.what;
+    }
 }
 
 TEST(DungRoomFinish, ExitsRunRowByRowThenByDirection) {
@@ -46,7 +64,8 @@ TEST(DungRoomFinish, ExitsRunRowByRowThenByDirection) {
 }
 
 TEST(DungRoomFinish, TheCentreIsTheFirstBlockSurroundedByTheRoom) {
-    TTestMap map({"#####", "#111#", "#111#", "#111#", "#####"});
+    // Four blocks could be the centre; the first row by row is.
+    TTestMap map({"######", "#1111#", "#1111#", "#1111#", "#1111#", "######"});
     EXPECT_EQ(map.Room(1).GetCentre(), &map.Block(2, 2));
     EXPECT_TRUE(map.Room(1).GetExits().empty());
 }
@@ -115,10 +134,13 @@ TEST_F(DungRoomRandomExit, TheOnlyFreeExitIsTakenEvenFromItsOwnBlock) {
 }
 
 TEST_F(DungRoomRandomExit, SeveralFreeExitsAllOfTheOwnBlockFallBackToEveryExit) {
-    TTestMap map({"#.#", ".1#", "###"});
+    // The east exit leads onto a chest: never a candidate, so only the
+    // fallback to every exit can pick it.
+    TTestMap map({"#.#", ".1B", "###"});
     map.PlaceEnemy(1, 1, DW_North);
     EXPECT_EQ(Picks(map.Room(1), &map.Block(1, 1)),
               (std::set<std::pair<const TDungBlock*, std::uint8_t>>{{&map.Block(1, 1), DW_North},
+                                                                    {&map.Block(1, 1), DW_East},
                                                                     {&map.Block(1, 1), DW_West}}));
 }
 
