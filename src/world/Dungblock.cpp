@@ -4,6 +4,7 @@
 #include "actors/Fighter.h"
 #include "actors/Floaracter.h"
 #include "actors/Idungacter.h"
+#include "actors/Itemacter.h"
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
 #include "world/Base3dutil.h"
@@ -59,11 +60,12 @@ void TDungBlock::SetWallSwitch(std::unique_ptr<IDungActer> actor) {
     AddFixture(wallSwitch, std::move(actor));
 }
 
-void TDungBlock::SetItem(std::unique_ptr<IDungActer> newItem) {
+void TDungBlock::SetItem(std::unique_ptr<TItemActer> lyingItem) {
     if (item) {
         throw TGameError(Sjis("アイテム二重セットエラー"));
     }
-    AddFixture(item, std::move(newItem));
+    item = lyingItem.get();
+    Add(std::move(lyingItem));
 }
 
 void TDungBlock::SetFloarActer(std::unique_ptr<TFloarActer> acter) {

@@ -12,6 +12,7 @@
 class IDungActer;
 class TFighter;
 class TFloarActer;
+class TItemActer;
 class TRoom;
 class TTalkDepot;
 
@@ -37,13 +38,13 @@ public:
 
     void SetWallObje(std::unique_ptr<IDungActer> actor);
     void SetWallSwitch(std::unique_ptr<IDungActer> actor);
-    void SetItem(std::unique_ptr<IDungActer> item);
+    void SetItem(std::unique_ptr<TItemActer> lyingItem);
     void SetFloarActer(std::unique_ptr<TFloarActer> acter);
     void SetFairy(std::unique_ptr<IDungActer> fairy);
 
     IDungActer* GetWallObje() const { return wallObje; }
     IDungActer* GetWallSwitch() const { return wallSwitch; }
-    IDungActer* GetItem() const { return item; }
+    TItemActer* GetItem() const { return item; }
     IDungActer* GetFairy() const { return fairy; }
     TFloarActer* GetFloarActer() const { return floarActer; }
     IDungActer* GetFloarTile() const { return floarTile; }
@@ -93,7 +94,7 @@ private:
     TOneMat matrix;
     IDungActer* wallObje = nullptr;
     IDungActer* wallSwitch = nullptr;
-    IDungActer* item = nullptr;
+    TItemActer* item = nullptr;
     IDungActer* fairy = nullptr;
     TFloarActer* floarActer = nullptr;
     IDungActer* floarTile = nullptr;

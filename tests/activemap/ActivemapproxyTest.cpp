@@ -4,6 +4,7 @@
 #include "platform/RandomSource.h"
 #include "platform/SjisText.h"
 #include "support/FormatTesting.h"
+#include "support/TestItems.h"
 #include "support/TestMap.h"
 
 #include <gtest/gtest.h>
@@ -271,7 +272,7 @@ TEST(ActiveMapDash, StopsAtASideOpeningOfADungeonCorridorOnly) {
 TEST(ActiveMapDash, InARoomStopsBeforeSomethingAhead) {
     TTestMap map({"11111", "11111"});
     EXPECT_FALSE(Proxy().DashMustStop(&map.Block(2, 0), &map.Block(1, 0), DW_East));
-    map.Block(3, 0).SetItem(std::make_unique<TTestFixture>(TActerKind::Item));
+    map.Block(3, 0).SetItem(TestItemActer(FloorItemRecord(BI_Tool, 5, 3, 0)));
     EXPECT_TRUE(Proxy().DashMustStop(&map.Block(2, 0), &map.Block(1, 0), DW_East));
     map.PlaceEnemy(3, 1, DW_North);
     EXPECT_TRUE(Proxy().DashMustStop(&map.Block(2, 1), &map.Block(1, 1), DW_East));

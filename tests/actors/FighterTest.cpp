@@ -5,6 +5,7 @@
 #include "actors/Fighterstatus.h"
 #include "platform/SjisText.h"
 #include "support/FormatTesting.h"
+#include "support/TestItems.h"
 #include "support/TestMap.h"
 
 #include <gtest/gtest.h>
@@ -275,7 +276,7 @@ TEST_F(FighterStatus, ADiagonalHitLandsOnlyPastTwoOpenCorners) {
 
 TEST_F(FighterStatus, AnAttackIntoABlockWithoutAFighterHitsNothing) {
     TTestMap map({"...", "#..", "..."});
-    map.Block(1, 0).SetItem(std::make_unique<TTestFixture>(TActerKind::Item));
+    map.Block(1, 0).SetItem(TestItemActer(FloorItemRecord(BI_Key, 1, 1, 0)));
     TTestFighter& attacker = map.PlaceHero(1, 1, DW_North, {5, 9, 3});
     for (const std::uint8_t dir : {DW_North, DW_West, DW_East}) {
         attacker.SetDirection(dir);

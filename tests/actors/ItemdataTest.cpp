@@ -5,6 +5,7 @@
 #include "platform/SjisText.h"
 #include "support/FormatTesting.h"
 #include "support/TempFolder.h"
+#include "support/TestItems.h"
 
 #include <gtest/gtest.h>
 
@@ -18,34 +19,18 @@ TDataReader EQReader(std::vector<std::uint8_t> bytes) {
     return TDataReader(std::string(EQDataFile), std::move(bytes));
 }
 
-TItemProp Prop(const std::string& name) {
-    TItemProp prop;
-    SetPropName(prop.name, name);
-    return prop;
-}
-
-TEquipItemProp Equip(const std::string& name, std::int32_t id, std::uint8_t type,
-                     std::int16_t attack = 0, std::int16_t defence = 0, std::uint8_t level = 0) {
-    TEquipItemProp prop;
-    SetPropName(prop.name, name);
-    prop.id = id;
-    prop.type = type;
-    prop.attack = attack;
-    prop.defence = defence;
-    prop.requiredLevel = level;
-    return prop;
-}
-
 TItemData SampleItems() {
-    TItemData items{{Prop(Sjis("赤い鍵")), Prop(Sjis("青い鍵"))}, {Prop("Lamp")}};
+    TItemData items{{TestItemProp(Sjis("赤い鍵")), TestItemProp(Sjis("青い鍵"))},
+                    {TestItemProp("Lamp")}};
     // Bytes after the NUL carry nothing but are kept as they stand.
     items.tools[0].name[40] = 'z';
     return items;
 }
 
 TEQData SampleEquipment() {
-    return {{Equip(Sjis("銅の剣"), 10, 1, 5, 0, 1), Equip("Long sword", 11, 1, 9, 1, 4),
-             Equip("Shield", 20, 2, 0, 6), Equip("Ring", 30, 3, -1, 2, 9)},
+    return {{TestEquipProp(Sjis("銅の剣"), 10, 1, 5, 0, 1),
+             TestEquipProp("Long sword", 11, 1, 9, 1, 4), TestEquipProp("Shield", 20, 2, 0, 6),
+             TestEquipProp("Ring", 30, 3, -1, 2, 9)},
             {2, 1, 1}};
 }
 
@@ -85,7 +70,7 @@ TEST(Itemdata, ReadsTheStoredLayout) {
     auto equipReader = EQReader(equip);
     const auto read = ReadEQData(equipReader);
     ASSERT_EQ(read.equipment.size(), 1u);
-    EXPECT_EQ(read.equipment[0], Equip("S", 0x1234, 2, -2, 7, 12));
+    EXPECT_EQ(read.equipment[0], TestEquipProp("S", 0x1234, 2, -2, 7, 12));
     EXPECT_EQ(read.listed, (std::array<std::uint8_t, 3>{0, 1, 0}));
 }
 
@@ -103,7 +88,7 @@ TEST(Itemdata, RoundTripIsByteIdentical) {
 
 TEST(Itemdata, TheFirstEquipmentWithAnIdWins) {
     auto equipment = SampleEquipment().equipment;
-    equipment.push_back(Equip("Other ring", 10, 3));
+    equipment.push_back(TestEquipProp("Other ring", 10, 3));
     ASSERT_NE(FindEquipment(equipment, 10), nullptr);
     EXPECT_EQ(PropName(FindEquipment(equipment, 10)->name), Sjis("銅の剣"));
     EXPECT_EQ(FindEquipment(equipment, 99), nullptr);
@@ -111,7 +96,7 @@ TEST(Itemdata, TheFirstEquipmentWithAnIdWins) {
 
 TEST(Itemdata, EquipmentKeepsItsOwnTypeWhereverItIsListed) {
     // Both records are listed under type 2; the first is a sword all the same.
-    const TEQData listedAsArmour{{Equip("A", 1, 1), Equip("B", 2, 2)}, {0, 2, 0}};
+    const TEQData listedAsArmour{{TestEquipProp("A", 1, 1), TestEquipProp("B", 2, 2)}, {0, 2, 0}};
     const auto bytes = BytesOf(WriteEQData, listedAsArmour);
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 3),
               (std::vector<std::uint8_t>{0, 2, 0}));
@@ -127,7 +112,7 @@ TEST(Itemdata, EquipmentKeepsItsOwnTypeWhereverItIsListed) {
 
 TEST(Itemdata, EquipmentOfNoTypeOrMiscountedIsRefused) {
     for (const std::uint8_t type : {std::uint8_t{0}, std::uint8_t{4}}) {
-        const TEQData typeless{{Equip("A", 1, type)}, {1, 0, 0}};
+        const TEQData typeless{{TestEquipProp("A", 1, type)}, {1, 0, 0}};
         TDataWriter writer;
         EXPECT_THROW(WriteEQData(writer, typeless), TGameError);
         auto bytes = BytesOf(WriteEQData, SampleEquipment());

@@ -4,6 +4,7 @@
 #include "platform/SjisText.h"
 #include "support/FormatTesting.h"
 #include "support/TestActers.h"
+#include "support/TestItems.h"
 #include "support/TestMap.h"
 
 #include <array>
@@ -235,10 +236,10 @@ TEST(DungBlockFixtures, SettingUpPlacesTheBlockAndItsWall) {
 TEST(DungBlockFixtures, EverySlotRefusesASecondFixture) {
     TTestMap map({"."});
     TDungBlock& block = map.Block(0, 0);
-    auto firstItem = std::make_unique<TTestFixture>(TActerKind::Item);
-    IDungActer* first = firstItem.get();
+    auto firstItem = TestItemActer(FloorItemRecord(BI_Key, 1));
+    TItemActer* first = firstItem.get();
     block.SetItem(std::move(firstItem));
-    EXPECT_EQ(GameErrorOf([&] { block.SetItem(std::make_unique<TTestFixture>(TActerKind::Item)); }),
+    EXPECT_EQ(GameErrorOf([&] { block.SetItem(TestItemActer(FloorItemRecord(BI_Key, 2))); }),
               Sjis("アイテム二重セットエラー"));
     EXPECT_EQ(block.GetItem(), first);
     EXPECT_EQ(block.Count(), 1);
@@ -282,7 +283,7 @@ TEST(DungBlockActions, OpeningNeedsADoorOrAChest) {
 TEST(DungBlockActions, TakingTheItemOrTheFairyForgetsItsRecord) {
     TTestMap map({"."});
     TDungBlock& block = map.Block(0, 0);
-    auto item = std::make_unique<TTestFixture>(TActerKind::Item);
+    auto item = TestItemActer(FloorItemRecord(BI_Key, 1));
     const std::uint8_t* itemRecord = item->GetRecord();
     auto fairy = std::make_unique<TTestFixture>(TActerKind::Angel);
     const std::uint8_t* fairyRecord = fairy->GetRecord();
@@ -301,7 +302,7 @@ TEST(DungBlockActions, TakingTheItemOrTheFairyForgetsItsRecord) {
 TEST(DungBlockActions, TakingAnItemOrAFairyWhereNoRecordIsKeptIsAnError) {
     TTestMap village({"."}, true);
     TDungBlock& block = village.Block(0, 0);
-    block.SetItem(std::make_unique<TTestFixture>(TActerKind::Item));
+    block.SetItem(TestItemActer(FloorItemRecord(BI_Key, 1)));
     block.SetFairy(std::make_unique<TTestFixture>(TActerKind::Angel));
     EXPECT_EQ(GameErrorOf([&] { block.DeleteItem(); }),
               Sjis("床のアイテムの記録がないマップでアイテムを取りました"));

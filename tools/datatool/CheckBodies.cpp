@@ -1,5 +1,7 @@
 #include "CheckBodies.h"
 
+#include "actors/Itemimp.h"
+
 #include <algorithm>
 #include <map>
 #include <set>
@@ -16,15 +18,12 @@ constexpr std::int32_t SwitchDoorBody = 39;
 constexpr std::int32_t ChestBody = 26;
 constexpr std::int32_t FairyBody = 16;
 constexpr std::int32_t ObstacleBody = 57;
-constexpr std::int32_t ToolOnFloorBody = 70;
 constexpr std::int32_t FloarSwitchBodyBase = 42;
 constexpr std::int32_t LevelFloarBodyBase = 44;
 constexpr std::int32_t ForcedLevelBodyBase = 91;
-constexpr std::int32_t EquipmentBodyBase = 7;
 
-// Door bodies by key number 0 to 4, key bodies by key id 1 to 4.
+// Door bodies by key number 0 to 4.
 constexpr std::int32_t DoorBodies[] = {4, 35, 36, 37, 38};
-constexpr std::int32_t KeyBodies[] = {5, 40, 41, 42};
 
 // The body an exit of that type gets, or 0 for none.
 std::int32_t ExitBody(std::uint8_t type) {
@@ -62,13 +61,13 @@ void NeedItemBody(const TContent& content, const TBlockItem& item, const TSource
                   TBodyNeeds& needs) {
     if (item.chest != 0) {
         needs.Need(ChestBody, where, "a treasure chest");
-    } else if (item.kind == BI_Key && item.id >= 1 && item.id <= 4) {
-        needs.Need(KeyBodies[item.id - 1], where, "key " + to_string(item.id) + " on the floor");
+    } else if (item.kind == BI_Key) {
+        needs.Need(KeyOnFloorBody(item.id), where, "key " + to_string(item.id) + " on the floor");
     } else if (item.kind == BI_Tool) {
         needs.Need(ToolOnFloorBody, where, "a tool on the floor");
     } else if (item.kind == BI_Equipment && content.items && content.items->equipment) {
         if (const auto* prop = FindEquipment(content.items->equipment->equipment, item.id)) {
-            needs.Need(EquipmentBodyBase + prop->type, where,
+            needs.Need(EquipmentOnFloorBodyBase + prop->type, where,
                        "equipment of type " + to_string(prop->type) + " on the floor");
         }
     }
