@@ -1,3 +1,5 @@
-#include "shell/GameMain.h"
+#include "shell/qt/GameMain.h"
 
-int main(int argc, char** argv) { return RunGame(argc, argv); }
+int main(int argc, char** argv) {
+    return RunGame(argc, argv);
+}

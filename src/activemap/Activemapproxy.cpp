@@ -13,11 +13,6 @@
 
 namespace {
 
-std::unique_ptr<TActiveMapProxy>& TheProxy() {
-    static std::unique_ptr<TActiveMapProxy> proxy;
-    return proxy;
-}
-
 bool HasFixtureOrGuest(const TDungBlock* block) {
     return block &&
            (block->GetItem() || block->GetFairy() || block->GetFloarActer() || block->GetGuest());
@@ -25,21 +20,18 @@ bool HasFixtureOrGuest(const TDungBlock* block) {
 
 } // namespace
 
-void TActiveMapProxy::Create(ISceneChanger* sceneChanger) {
-    if (!TheProxy()) {
-        TheProxy().reset(new TActiveMapProxy(sceneChanger));
-    }
-}
-
 TActiveMapProxy& TActiveMapProxy::Instance() {
-    if (!TheProxy()) {
+    if (!HasInstance()) {
         throw TGameError(Sjis("アクティブマッププロキシ未生成でインスタンス取得"));
     }
-    return *TheProxy();
+    return TSingleInstance::Instance();
 }
 
-void TActiveMapProxy::Destroy() {
-    TheProxy().reset();
+ISceneChanger& TActiveMapProxy::SceneChanger() const {
+    if (!sceneChanger) {
+        throw TGameError(Sjis("場面を切り替える者がいないのに場面切り替え"));
+    }
+    return *sceneChanger;
 }
 
 int TActiveMapProxy::GetMapState() const {
@@ -233,31 +225,21 @@ void TActiveMapProxy::ForgetObject(const std::uint8_t* record) {
 }
 
 void TActiveMapProxy::ChangeFloor() {
-    if (sceneChanger) {
-        sceneChanger->ChangeFloor();
-    }
+    SceneChanger().ChangeFloor();
 }
 
 void TActiveMapProxy::ChangeVillageArea() {
-    if (sceneChanger) {
-        sceneChanger->ChangeVillageArea();
-    }
+    SceneChanger().ChangeVillageArea();
 }
 
 void TActiveMapProxy::EndDungeonVisit() {
-    if (sceneChanger) {
-        sceneChanger->EndDungeonVisit();
-    }
+    SceneChanger().EndDungeonVisit();
 }
 
 void TActiveMapProxy::ShowEntrance() {
-    if (sceneChanger) {
-        sceneChanger->ShowEntrance();
-    }
+    SceneChanger().ShowEntrance();
 }
 
 void TActiveMapProxy::RefreshCursor() {
-    if (sceneChanger) {
-        sceneChanger->RefreshCursor();
-    }
+    SceneChanger().RefreshCursor();
 }

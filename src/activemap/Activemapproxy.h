@@ -1,6 +1,7 @@
 #pragma once
 
 #include "activemap/Activemap.h"
+#include "platform/SingleInstance.h"
 
 #include <cstdint>
 
@@ -8,13 +9,14 @@ class ISceneChanger;
 class TDungBlock;
 
 // How actors reach the map being played: the spatial questions of the game
-// rules and the changes of scene. One for the program.
-class TActiveMapProxy {
+// rules and the changes of scene. One for the program, made by the dungeon
+// operator with itself as the scene changer.
+class TActiveMapProxy : public TSingleInstance<TActiveMapProxy> {
 public:
-    // Makes the proxy on the first call; later calls change nothing.
-    static void Create(ISceneChanger* sceneChanger);
+    // Without a scene changer every change of scene is refused.
+    explicit TActiveMapProxy(ISceneChanger* changer) : sceneChanger(changer) {}
+
     static TActiveMapProxy& Instance();
-    static void Destroy();
 
     void SetMap(IActiveMap* activeMap) { map = activeMap; }
     IActiveMap* GetMap() const { return map; }
@@ -51,8 +53,8 @@ public:
     void RefreshCursor();
 
 private:
-    explicit TActiveMapProxy(ISceneChanger* changer) : sceneChanger(changer) {}
     IActiveMap& MapKeepingRecords() const;
+    ISceneChanger& SceneChanger() const;
 
     ISceneChanger* sceneChanger;
     IActiveMap* map = nullptr;

@@ -10,7 +10,7 @@ bool TFighter::AttackedBy(TFighter& attacker) {
     if (attacker.GetAttack() > GetDefence()) {
         SetState(StateOf(das_Damaged));
         TakeDamage(1);
-        FighterStatus().UpdateHP(*this);
+        IFighterStatus::Instance().UpdateHP(*this);
     } else {
         SetState(StateOf(das_Guard));
     }
@@ -44,7 +44,7 @@ int TFighter::GetDefence() {
 }
 
 void TFighter::Die() {
-    FighterStatus().Forget(*this);
+    IFighterStatus::Instance().Forget(*this);
     DestroyOnFloor();
 }
 

@@ -1,18 +1,21 @@
 #pragma once
 
-#include <memory>
+#include "platform/SingleInstance.h"
 
 class TFighter;
 
 // Where combat reports to the status view: hit points changed, a fighter
-// left the floor. The UI installs the view; until then nothing is shown.
-class IFighterStatus {
+// left the floor. A program-wide single object, made by the dungeon operator.
+class IFighterStatus : public TSingleInstance<IFighterStatus> {
 public:
     virtual ~IFighterStatus() = default;
     virtual void UpdateHP(TFighter& fighter) = 0;
     virtual void Forget(TFighter& fighter) = 0;
 };
 
-IFighterStatus& FighterStatus();
-// Installs a view; returns the one it replaces. Pass nullptr for none.
-std::shared_ptr<IFighterStatus> InstallFighterStatus(std::shared_ptr<IFighterStatus> status);
+// Shows nothing: the game's status until the status view takes its place.
+class TQuietFighterStatus final : public IFighterStatus {
+public:
+    void UpdateHP(TFighter&) override {}
+    void Forget(TFighter&) override {}
+};

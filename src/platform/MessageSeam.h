@@ -1,12 +1,13 @@
 #pragma once
 
-#include <memory>
+#include "platform/SingleInstance.h"
+
 #include <string>
 
-// Every message box and yes/no question of the game goes through this seam.
-// The UI answers with dialogs; tests and the headless simulator answer
-// directly. Texts are Shift-JIS.
-class IMessageSeam {
+// Every message box and yes/no question of the game goes through this seam,
+// a program-wide single object: the windows answer with dialogs; tests and
+// the headless simulator answer directly. Texts are Shift-JIS.
+class IMessageSeam : public TSingleInstance<IMessageSeam> {
 public:
     virtual ~IMessageSeam() = default;
     // A plain message with an OK button.
@@ -21,8 +22,16 @@ constexpr int AnswerNone = 0;
 constexpr int AnswerYes = 1;
 constexpr int AnswerNo = 2;
 
-// The seam in use. Until one is installed, messages go to standard error and
-// every question is answered "いいえ".
-IMessageSeam& MessageSeam();
-// Installs a seam; returns the one it replaces. Pass nullptr for the default.
-std::shared_ptr<IMessageSeam> InstallMessageSeam(std::shared_ptr<IMessageSeam> seam);
+// The seam in use.
+inline IMessageSeam& MessageSeam() {
+    return IMessageSeam::Instance();
+}
+
+// For programs without windows (the content tools): messages go to standard
+// error and every question is answered "いいえ".
+class TStandardErrorSeam final : public IMessageSeam {
+public:
+    void ShowMessage(const std::string& text) override;
+    void ShowWarning(const std::string& text) override;
+    int Ask(const std::string& text) override;
+};

@@ -3,16 +3,7 @@
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
 
-TRandomSource& TRandomSource::Instance() {
-    static TRandomSource source;
-    return source;
-}
-
-TRandomSource::TRandomSource() : engine(5489u) {}
-
-void TRandomSource::Seed(std::uint32_t seed) {
-    engine.seed(seed);
-}
+TRandomSource::TRandomSource(std::uint32_t seed) : engine(seed) {}
 
 int TRandomSource::Below(int bound) {
     if (bound <= 0) {

@@ -1,21 +1,22 @@
 #pragma once
 
+#include "platform/SingleInstance.h"
+
 #include <cstdint>
 #include <random>
 
-// The one random source of the game's rules. Every draw goes through here so
-// that a seed and a script always replay the same game. The draws are our own
-// arithmetic over mt19937, not a standard distribution, so every standard
-// library gives the same numbers.
-class TRandomSource {
+// The one random source of the game's rules, a program-wide single object
+// made with its seed. Every draw goes through here so that a seed and a
+// script always replay the same game. The draws are our own arithmetic over
+// mt19937, not a standard distribution, so every standard library gives the
+// same numbers.
+class TRandomSource : public TSingleInstance<TRandomSource> {
 public:
-    static TRandomSource& Instance();
+    explicit TRandomSource(std::uint32_t seed);
 
-    void Seed(std::uint32_t seed);
     // Uniform integer in [0, bound); bound must be positive.
     int Below(int bound);
 
 private:
-    TRandomSource();
     std::mt19937 engine;
 };

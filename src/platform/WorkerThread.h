@@ -7,8 +7,9 @@
 enum class TThreadPriority { Normal, Lower, Lowest };
 
 // A worker thread that runs one body. It is created suspended: the body
-// starts with the first Resume. The body uses the worker-side operations;
-// everything else is called from the user-interface thread.
+// starts with the first Resume. The body is a loop whose every pass begins
+// with WaitWhileSuspended and uses the worker-side operations; everything
+// else is called from the user-interface thread.
 class IWorkerThread {
 public:
     // Destruction terminates the body and waits for it.

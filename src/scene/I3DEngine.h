@@ -36,4 +36,7 @@ public:
     virtual void GetViewProj(TOneMat& out) = 0;
     // Radians for the vertical field of view.
     virtual void SetProjection(float xScale, float zNear, float zFar, float fovY) = 0;
+    // Bits per pixel of the surface the engine draws into (its own device's,
+    // or one it can make); 0 when it can have none.
+    virtual int SurfaceColorDepth() = 0;
 };

@@ -52,6 +52,8 @@ public:
     void SetColorKey(const std::string& sjisTextureName, std::uint32_t colour) override;
     void GetViewProj(TOneMat& out) override;
     void SetProjection(float xScale, float zNear, float zFar, float fovY) override;
+    // Draws as if into a high-colour surface.
+    int SurfaceColorDepth() override { return 16; }
 
     // Every call but GetViewMat and GetViewProj, as "Name arg arg".
     const std::vector<std::string>& Calls() const { return calls; }

@@ -46,11 +46,6 @@ TextureContainer::TextureContainer(std::string sjisName)
     }
 }
 
-CD3DTextureManager& CD3DTextureManager::Instance() {
-    static CD3DTextureManager manager;
-    return manager;
-}
-
 std::string CD3DTextureManager::Key(std::string_view sjisName) {
     std::string key;
     key.reserve(sjisName.size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/SingleInstance.h"
 #include "scene/Textureimage.h"
 
 #include <cstdint>
@@ -34,18 +35,15 @@ private:
 };
 
 // The registry of all textures, one per name, names compared without regard
-// to case or to the kind and number of separators.
-class CD3DTextureManager {
+// to case or to the kind and number of separators. A program-wide single
+// object: whoever loads models makes it first and releases it after them.
+class CD3DTextureManager : public TSingleInstance<CD3DTextureManager> {
 public:
-    static CD3DTextureManager& Instance();
-
     // The texture of that name, loading it at its first mention.
     const TextureContainer& Register(const std::string& sjisName);
     const TextureContainer* Find(std::string_view sjisName) const;
     // Every registered texture, in the order of their keys.
     std::vector<const TextureContainer*> All() const;
-    // Forgets every texture, for tools and tests that load a new set.
-    void Clear() { textures.clear(); }
 
     // The registry key: ASCII letters in lower case, each run of "\" and "/"
     // one "/"; the second bytes of double-byte characters stay as they are.

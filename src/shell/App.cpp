@@ -4,11 +4,13 @@
 #include "platform/GameFiles.h"
 #include "platform/IniFile.h"
 #include "platform/MessageSeam.h"
+#include "platform/RandomSource.h"
 #include "platform/SjisText.h"
+#include "scene/Dx7factory.h"
 #include "scene/Objefactory.h"
-#include "scene/gl/Glfactory.h"
+#include "scene/Texturecontainer.h"
 #include "shell/Dungoperator.h"
-#include "shell/Px_formmdi.h"
+#include "shell/Mainwindow.h"
 
 namespace {
 
@@ -35,42 +37,53 @@ const std::string& EntryKey() {
 
 } // namespace
 
-TApp::TApp(TPX_FormMDI& mainWindowProxy, std::string settingsFile)
-    : mainProxy(mainWindowProxy), settingsPath(std::move(settingsFile)) {
+TApp::TApp(IMainWindow& mainWindowProxy, TPlatformBundle platformBundle, std::string settingsFile)
+    : mainProxy(mainWindowProxy), platform(std::move(platformBundle)),
+      settingsPath(std::move(settingsFile)) {
     ReadSettings();
     try {
-        // Every model and plan is read here, before the title: a missing or
-        // broken data file stops the program instead of failing in play.
-        TDX7Factory& factory3D = CreateGLGraphicsFactory();
-        const TObjeFactory& objeFactory = TObjeFactory::CreateInstance(factory3D);
-        TActerFactory::CreateInstance(objeFactory);
-        // The dungeon actor factory and then the heroine holder come here
-        // once they are built: the dungeon operator uses both.
-        dungOperator = std::make_unique<TDungOperator>(*this, factory3D);
-        mainProxy.CreateDialogs();
-        // The save manager follows the dialogs and takes savePage and
-        // saveEntry as its remembered place.
+        CreateProgramObjects();
     } catch (...) {
         // No destructor runs for a half-made TApp: let go of what was made.
-        dungOperator.reset();
-        ReleaseFactories();
+        ReleaseProgramObjects();
         throw;
     }
 }
 
 TApp::~TApp() {
     WriteSettings();
-    // The dungeon actor factory is released first here once it exists.
-    dungOperator.reset();
-    ReleaseFactories();
+    ReleaseProgramObjects();
 }
 
-void TApp::ReleaseFactories() {
-    // The graphics factory goes first: the models it made belong to the
-    // object factory and outlive it; acters hold the object factory's models.
+void TApp::CreateProgramObjects() {
+    IMessageSeam::AdoptInstance(platform.makeMessageSeam());
+    TRandomSource::CreateInstance(platform.randomSeed);
+    // Every model, texture and plan is read here, before the title: a missing
+    // or broken data file stops the program instead of failing in play.
+    TDX7Factory& factory3D = platform.createGraphicsFactory();
+    CD3DTextureManager::CreateInstance();
+    const TObjeFactory& objeFactory = TObjeFactory::CreateInstance(factory3D);
+    TActerFactory::CreateInstance(objeFactory);
+    // The dungeon actor factory and then the heroine holder come here once
+    // they are built: the dungeon operator uses both.
+    dungOperator = std::make_unique<TDungOperator>(*this, factory3D, platform);
+    mainProxy.CreateDialogs();
+    // The save manager follows the dialogs and takes savePage and saveEntry
+    // as its remembered place.
+}
+
+void TApp::ReleaseProgramObjects() {
+    // The dungeon actor factory is released first here once it exists.
+    dungOperator.reset();
+    // The graphics factory goes before the models it made: they belong to
+    // the object factory; acters hold the object factory's models, and the
+    // models the textures they name.
     TDX7Factory::ReleaseInstance();
     TActerFactory::ReleaseInstance();
     TObjeFactory::ReleaseInstance();
+    CD3DTextureManager::ReleaseInstance();
+    TRandomSource::ReleaseInstance();
+    IMessageSeam::ReleaseInstance();
 }
 
 std::string TApp::SettingsPath() {

@@ -1,20 +1,24 @@
 #pragma once
 
+#include "shell/PlatformBundle.h"
+
 #include <memory>
 #include <string>
 
+class IMainWindow;
 class TDungOperator;
-class TPX_FormMDI;
 
 // The root of the game's own objects: it creates the long-lived factories
 // and the dungeon operator, keeps the settings and runs the top-level
 // commands. The program's phase (title, prologue, game, ending) follows from
-// which windows exist.
+// which windows exist. It is assembled from the platform's bundle and makes
+// every program-wide object of the game, releasing them in reverse order.
 class TApp {
 public:
     // Reads the settings file at `settingsFile` (missing entries give the
     // defaults); the file is written back at destruction.
-    TApp(TPX_FormMDI& mainWindowProxy, std::string settingsFile = SettingsPath());
+    TApp(IMainWindow& mainWindowProxy, TPlatformBundle platform,
+         std::string settingsFile = SettingsPath());
     ~TApp();
     TApp(const TApp&) = delete;
     TApp& operator=(const TApp&) = delete;
@@ -38,20 +42,23 @@ public:
     int ThreadLevel() const { return threadLevel; }
 
     TDungOperator& DungOperator() { return *dungOperator; }
-    TPX_FormMDI& MainProxy() { return mainProxy; }
+    IMainWindow& MainProxy() { return mainProxy; }
     // The save dialog's page and entry to come back to.
     int SavePage() const { return savePage; }
     int SaveEntry() const { return saveEntry; }
 
 private:
-    // Releases the factory singletons made at construction.
-    static void ReleaseFactories();
+    // Makes the program-wide objects in their order of use.
+    void CreateProgramObjects();
+    // Releases them in the reverse order.
+    void ReleaseProgramObjects();
     void ReadSettings();
     void WriteSettings() const;
     // No command runs while a story screen is playing.
     bool StoryPlaying() const;
 
-    TPX_FormMDI& mainProxy;
+    IMainWindow& mainProxy;
+    TPlatformBundle platform;
     std::string settingsPath;
     int threadLevel = 1;
     // Held here until the save manager exists to keep them.

@@ -1,28 +1,36 @@
 #include "shell/Dungoperator.h"
 
 #include "activemap/Activemap.h"
+#include "activemap/Activemapproxy.h"
 #include "activemap/Drawmaster.h"
+#include "actors/Fighterstatus.h"
 #include "platform/SjisText.h"
 #include "scene/Dx7factory.h"
 #include "scene/I3DEngine.h"
 #include "shell/App.h"
-#include "shell/Px_formgame.h"
+#include "shell/Gamewindow.h"
+#include "shell/PlatformBundle.h"
 #include "shell/Thr_game.h"
 
-TDungOperator::TDungOperator(TApp& owner, TDX7Factory& factory3D)
-    : app(owner), gameWindow(TPX_FormGame::Instance(*this, owner.MainProxy())),
-      engine(factory3D.NewEngine()), gameThread(TThr_Game::Instance()) {
+TDungOperator::TDungOperator(TApp& owner, TDX7Factory& factory3D, const TPlatformBundle& platform)
+    : app(owner), gameWindow(IGameWindow::AdoptInstance(platform.makeGameWindow(*this))),
+      engine(factory3D.NewEngine()),
+      gameThread(TThr_Game::CreateInstance(*platform.clock, platform.makeWorkerThread)) {
     if (app.ThreadLevel() >= 0) {
         gameThread.SetPriorityLevel(app.ThreadLevel());
     }
+    TActiveMapProxy::CreateInstance(this);
+    IFighterStatus::AdoptInstance(std::make_unique<TQuietFighterStatus>());
 }
 
 TDungOperator::~TDungOperator() {
-    TThr_Game::DestroyInstance();
-    TPX_FormGame::DestroyInstance();
+    TThr_Game::ReleaseInstance();
+    IGameWindow::ReleaseInstance();
     drawMaster.reset();
     engine.reset();
-    activeMap.reset();
+    SetActiveMap(nullptr);
+    IFighterStatus::ReleaseInstance();
+    TActiveMapProxy::ReleaseInstance();
 }
 
 void TDungOperator::SuspendLoop() {
@@ -31,9 +39,15 @@ void TDungOperator::SuspendLoop() {
     }
 }
 
+void TDungOperator::SetActiveMap(std::unique_ptr<IActiveMap> map) {
+    // The proxy never points at a map that is gone.
+    TActiveMapProxy::Instance().SetMap(map.get());
+    activeMap = std::move(map);
+}
+
 void TDungOperator::EnterScene(const TMapBuilder& build, THeroWhereabouts newWhereabouts) {
     ClearScene();
-    activeMap = build();
+    SetActiveMap(build());
     whereabouts = newWhereabouts;
     const bool dungeon = whereabouts == THeroWhereabouts::Dungeon;
     gameWindow.AttachMap(*activeMap);
@@ -46,7 +60,7 @@ void TDungOperator::EnterScene(const TMapBuilder& build, THeroWhereabouts newWhe
 void TDungOperator::ClearScene() {
     SuspendLoop();
     gameThread.Attach(drawMaster.get(), nullptr);
-    activeMap.reset();
+    SetActiveMap(nullptr);
 }
 
 bool TDungOperator::CloseGameWindow() {
@@ -60,6 +74,35 @@ void TDungOperator::GameWindowClosed() {
 void TDungOperator::EscapeDungeon() {
     // The dungeon map's failure exit runs here once dungeon maps exist; in
     // the village nothing further happens.
+}
+
+void TDungOperator::ChangeFloor() {
+    // The stairs' floor is rebuilt into the same map by the dungeon factory,
+    // which comes with the dungeon maps; the running states are kept first.
+    activeMap->SaveActorStates();
+}
+
+void TDungOperator::ChangeVillageArea() {
+    // The new area is rebuilt into the same map by the dungeon factory,
+    // which comes with the village maps.
+}
+
+void TDungOperator::EndDungeonVisit() {
+    // The way back to the village is built by the dungeon factory, which
+    // comes with the dungeon maps; until then the visit just ends.
+    ClearScene();
+    whereabouts = THeroWhereabouts::Village;
+    app.EnableRetry(false);
+}
+
+void TDungOperator::ShowEntrance() {
+    ClearScene();
+    whereabouts = THeroWhereabouts::Entrance;
+    gameWindow.CloseWindow();
+}
+
+void TDungOperator::RefreshCursor() {
+    // The pointer handler that reads the cursor comes with the status view.
 }
 
 std::string TDungOperator::CaptionText(int kind) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "activemap/Scenechanger.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -7,24 +9,27 @@
 
 class I3DEngine;
 class IActiveMap;
+class IGameWindow;
 class TApp;
 class TDX7Factory;
 class TDrawMaster;
-class TPX_FormGame;
 class TThr_Game;
+struct TPlatformBundle;
 
 // Where the heroine is; it decides what the dungeon operator shows.
 enum class THeroWhereabouts : std::uint8_t { Village = 0, Entrance = 1, Dungeon = 2 };
 
 // The game's central coordinator: it holds everything that lives for the
-// whole game and performs every change of scene.
-class TDungOperator {
+// whole game and performs every change of scene, also those a map asks for
+// from inside its turn.
+class TDungOperator final : public ISceneChanger {
 public:
     using TMapBuilder = std::function<std::unique_ptr<IActiveMap>()>;
 
-    // The engine is made through the graphics factory.
-    TDungOperator(TApp& owner, TDX7Factory& factory3D);
-    ~TDungOperator();
+    // The engine is made through the graphics factory; the game window and
+    // the game loop's thread and clock come from the platform.
+    TDungOperator(TApp& owner, TDX7Factory& factory3D, const TPlatformBundle& platform);
+    ~TDungOperator() override;
     TDungOperator(const TDungOperator&) = delete;
     TDungOperator& operator=(const TDungOperator&) = delete;
 
@@ -39,6 +44,13 @@ public:
     void GameWindowClosed();
     // The retry command's failure exit from a dungeon.
     void EscapeDungeon();
+
+    // Asked by the active map through its proxy.
+    void ChangeFloor() override;
+    void ChangeVillageArea() override;
+    void EndDungeonVisit() override;
+    void ShowEntrance() override;
+    void RefreshCursor() override;
 
     // 0: the dungeon and its floor; 1: the village area.
     std::string CaptionText(int kind) const;
@@ -60,9 +72,10 @@ public:
 
 private:
     void SuspendLoop();
+    void SetActiveMap(std::unique_ptr<IActiveMap> map);
 
     TApp& app;
-    TPX_FormGame& gameWindow;
+    IGameWindow& gameWindow;
     // Comes with the drawing of maps; until then the loop steps without drawing.
     std::unique_ptr<TDrawMaster> drawMaster;
     std::unique_ptr<I3DEngine> engine;

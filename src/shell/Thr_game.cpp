@@ -2,14 +2,8 @@
 
 #include "activemap/Activemap.h"
 #include "activemap/Drawmaster.h"
-#include "platform/qt/QtWorkerThread.h"
 
 namespace {
-
-std::unique_ptr<TThr_Game>& TheInstance() {
-    static std::unique_ptr<TThr_Game> instance;
-    return instance;
-}
 
 // Tick counts wrap at 2^32, so times are compared by their distance: a time
 // up to half the counter's range behind the current tick is in the past.
@@ -22,19 +16,6 @@ bool Overdue(std::uint32_t now, std::uint32_t time) {
 }
 
 } // namespace
-
-TThr_Game& TThr_Game::Instance() {
-    auto& instance = TheInstance();
-    if (!instance) {
-        static const TRealTickClock realClock;
-        instance = std::make_unique<TThr_Game>(realClock, TQtWorkerThread::Factory());
-    }
-    return *instance;
-}
-
-void TThr_Game::DestroyInstance() {
-    TheInstance().reset();
-}
 
 TThr_Game::TThr_Game(const ITickClock& tickClock, const TWorkerThreadFactory& makeThread)
     : clock(tickClock), thread(makeThread([this] { Execute(); })) {

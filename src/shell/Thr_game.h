@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/SingleInstance.h"
 #include "platform/TickClock.h"
 #include "platform/WorkerThread.h"
 
@@ -11,15 +12,13 @@ class TDrawMaster;
 
 // The game loop: a step of 80 ms on an absolute schedule. The worker thread
 // only paces; every step runs on the user-interface thread through the
-// hand-over, so game state is touched by one thread only.
-class TThr_Game {
+// hand-over, so game state is touched by one thread only. A program-wide
+// single object made by the dungeon operator.
+class TThr_Game : public TSingleInstance<TThr_Game> {
 public:
-    static TThr_Game& Instance();
-    // Program exit: terminates the loop, waits for it and frees it.
-    static void DestroyInstance();
-
-    // Created suspended with the lower priority.
+    // Created suspended with the lower priority, paced by `tickClock`.
     TThr_Game(const ITickClock& tickClock, const TWorkerThreadFactory& makeThread);
+    // Terminates the loop and waits for it.
     ~TThr_Game();
     TThr_Game(const TThr_Game&) = delete;
     TThr_Game& operator=(const TThr_Game&) = delete;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -18,21 +19,23 @@ TActiveMapProxy& Proxy() {
 }
 
 TEST(ActiveMapProxyLife, AskingBeforeItExistsIsAnError) {
-    TActiveMapProxy::Destroy();
     EXPECT_EQ(GameErrorOf([] { TActiveMapProxy::Instance(); }),
               Sjis("アクティブマッププロキシ未生成でインスタンス取得"));
-    TActiveMapProxy::Create(nullptr);
+    TActiveMapProxy::CreateInstance(nullptr);
     EXPECT_EQ(GameErrorOf([] { TActiveMapProxy::Instance(); }), "");
+    TActiveMapProxy::ReleaseInstance();
 }
 
 TEST(ActiveMapProxyLife, WithoutAMapThereIsNoStateAndNoBlock) {
-    TActiveMapProxy::Create(nullptr);
-    Proxy().SetMap(nullptr);
+    TActiveMapProxy::CreateInstance(nullptr);
     EXPECT_EQ(Proxy().GetMapState(), -1);
     EXPECT_EQ(Proxy().BlockAt(0, 0), nullptr);
-    TTestMap map({".."});
-    EXPECT_EQ(Proxy().GetMapState(), msWaitInput);
-    EXPECT_EQ(Proxy().BlockAt(1, 0), &map.Block(1, 0));
+    {
+        TTestMap map({".."});
+        EXPECT_EQ(Proxy().GetMapState(), msWaitInput);
+        EXPECT_EQ(Proxy().BlockAt(1, 0), &map.Block(1, 0));
+    }
+    TActiveMapProxy::ReleaseInstance();
 }
 
 TEST(ActiveMapProxyLife, ForgettingARecordWithoutAMapIsAnError) {
@@ -57,17 +60,27 @@ public:
 
 TEST(ActiveMapProxyLife, SceneChangesGoToTheOperatorGivenAtCreation) {
     TRecordingScenes scenes;
-    TActiveMapProxy::Destroy();
-    TActiveMapProxy::Create(&scenes);
-    TActiveMapProxy::Create(nullptr);
+    TActiveMapProxy::CreateInstance(&scenes);
     Proxy().ChangeFloor();
     Proxy().ChangeVillageArea();
     Proxy().EndDungeonVisit();
     Proxy().ShowEntrance();
     Proxy().RefreshCursor();
     EXPECT_EQ(scenes.calls, "floor area end entrance cursor ");
-    TActiveMapProxy::Destroy();
-    TActiveMapProxy::Create(nullptr);
+    TActiveMapProxy::ReleaseInstance();
+}
+
+TEST(ActiveMapProxyLife, ASceneChangeWithoutAnOperatorIsAnError) {
+    // A map whose turn asks for a new scene must not ask again every tick.
+    TActiveMapProxy::CreateInstance(nullptr);
+    for (const auto& change : std::vector<void (TActiveMapProxy::*)()>{
+             &TActiveMapProxy::ChangeFloor, &TActiveMapProxy::ChangeVillageArea,
+             &TActiveMapProxy::EndDungeonVisit, &TActiveMapProxy::ShowEntrance,
+             &TActiveMapProxy::RefreshCursor}) {
+        EXPECT_EQ(GameErrorOf([&] { (Proxy().*change)(); }),
+                  Sjis("場面を切り替える者がいないのに場面切り替え"));
+    }
+    TActiveMapProxy::ReleaseInstance();
 }
 
 TEST(ActiveMapNeighbours, NoneOutsideTheGridOrWithoutADirection) {
@@ -117,7 +130,7 @@ TEST(ActiveMapNeighbours, AWalkingHeroineIsFoundAtHerDestination) {
 // Counts of each direction chosen over many seeded draws.
 std::map<std::uint8_t, int> WanderCounts(const TDungBlock& block, std::uint8_t dir, int draws) {
     std::map<std::uint8_t, int> counts;
-    TRandomSource::Instance().Seed(77);
+    const TScopedInstance<TRandomSource> seeded(77);
     for (int i = 0; i < draws; ++i) {
         ++counts[Proxy().ChooseWanderDirection(&block, dir)];
     }

@@ -25,13 +25,11 @@ public:
 
 class FighterStatus : public testing::Test {
 protected:
-    FighterStatus() : status(std::make_shared<TRecordingStatus>()) {
-        previous = InstallFighterStatus(status);
-    }
-    ~FighterStatus() override { InstallFighterStatus(previous); }
+    FighterStatus()
+        : status(&IFighterStatus::AdoptInstance(std::make_unique<TRecordingStatus>())) {}
+    ~FighterStatus() override { IFighterStatus::ReleaseInstance(); }
 
-    std::shared_ptr<TRecordingStatus> status;
-    std::shared_ptr<IFighterStatus> previous;
+    TRecordingStatus* status;
 };
 
 void Enter(TTestFighter& fighter, DA_State id, std::uint8_t param = 0) {

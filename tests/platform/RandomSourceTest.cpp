@@ -7,21 +7,15 @@
 namespace {
 
 TEST(RandomSource, SameSeedSameDraws) {
-    auto& random = TRandomSource::Instance();
-    random.Seed(42);
-    std::vector<int> first;
+    TRandomSource first(42);
+    TRandomSource second(42);
     for (int i = 0; i < 20; ++i) {
-        first.push_back(random.Below(100));
-    }
-    random.Seed(42);
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(random.Below(100), first[i]);
+        EXPECT_EQ(first.Below(100), second.Below(100));
     }
 }
 
 TEST(RandomSource, DrawsStayInRangeAndCoverIt) {
-    auto& random = TRandomSource::Instance();
-    random.Seed(7);
+    TRandomSource random(7);
     std::vector<int> seen(3, 0);
     for (int i = 0; i < 3000; ++i) {
         const int v = random.Below(3);

@@ -53,6 +53,8 @@ protected:
         model.LoadFromBytes(FixtureBytes(stem + GetParam() + ".x"));
         return model;
     }
+
+    TScopedInstance<CD3DTextureManager> textures;
 };
 
 std::string FormName(const testing::TestParamInfo<const char*>& form) {
@@ -116,7 +118,6 @@ TEST_P(XModelForms, FacesKeepTheirSlotWhileSwappedMaterialsChangePlaces) {
 }
 
 TEST_P(XModelForms, ReferencedHalfAlphaMaterialInsideConvertedFrames) {
-    CD3DTextureManager::Instance().Clear();
     const CD3DFile model = Load("alpha_half");
     const CD3DFileObject& holder = OnlyChild(model.Root());
     EXPECT_EQ(holder.Name(), "Holder");
@@ -257,6 +258,7 @@ TEST(XModel, HugeBinaryListCountFailsBeforeAllocating) {
 
 // Every cut and a spread of damaged bytes either load or fail cleanly.
 TEST(XModel, TruncatedOrDamagedFilesNeverCrash) {
+    const TScopedInstance<CD3DTextureManager> textures;
     // Damaged texture names are logged by the hundred; keep them out of the output.
     std::ostringstream log;
     auto* const standardError = std::cerr.rdbuf(log.rdbuf());
@@ -285,7 +287,6 @@ TEST(XModel, TruncatedOrDamagedFilesNeverCrash) {
         }
     }
     std::cerr.rdbuf(standardError);
-    CD3DTextureManager::Instance().Clear();
 }
 
 } // namespace

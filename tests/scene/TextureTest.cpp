@@ -124,8 +124,8 @@ TEST(Texture, RegistryLoadsEachNameOnceWhateverItsCaseOrSeparators) {
     TTempFolder folder;
     std::filesystem::create_directory("Obje");
     WriteWholeGameFile("Obje/Key.bmp", EncodeBitmap({24, false, false}));
-    auto& registry = CD3DTextureManager::Instance();
-    registry.Clear();
+    const TScopedInstance<CD3DTextureManager> textures;
+    CD3DTextureManager& registry = *textures;
     std::ostringstream log;
     auto* const standardError = std::cerr.rdbuf(log.rdbuf());
 
@@ -143,7 +143,6 @@ TEST(Texture, RegistryLoadsEachNameOnceWhateverItsCaseOrSeparators) {
     EXPECT_EQ(registry.All().size(), 3u);
     std::cerr.rdbuf(standardError);
     EXPECT_NE(log.str().find("Obje/none.tga: file not found"), std::string::npos) << log.str();
-    registry.Clear();
 }
 
 } // namespace

@@ -3,37 +3,15 @@
 #include "activemap/Activemap.h"
 #include "activemap/Drawmaster.h"
 #include "platform/GameError.h"
+#include "platform/InlineWorkerThread.h"
 #include "platform/SjisText.h"
-#include "platform/qt/QtWorkerThread.h"
 #include "shell/FakeActiveMap.h"
-#include "support/qt/EventLoop.h"
 
-#include <atomic>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
-
-// Runs nothing on its own: the tests call GameStep as the hand-over would.
-class TFakeWorkerThread final : public IWorkerThread {
-public:
-    void Suspend() override { suspended = true; }
-    void Resume() override { suspended = false; }
-    bool Suspended() const override { return suspended; }
-    void SetPriority(TThreadPriority newPriority) override { priority = newPriority; }
-    TThreadPriority Priority() const override { return priority; }
-    void Wake() override { ++wakes; }
-    void TerminateAndWait() override {}
-    bool WaitWhileSuspended() override { return false; }
-    bool Terminated() const override { return false; }
-    void Synchronize(const std::function<void()>& work) override { work(); }
-    void SleepFor(std::uint32_t) override {}
-
-    bool suspended = true;
-    TThreadPriority priority = TThreadPriority::Normal;
-    int wakes = 0;
-};
 
 using TRecordingMap = TFakeActiveMap;
 
@@ -49,12 +27,7 @@ public:
 
 class GameLoop : public testing::Test {
 protected:
-    GameLoop()
-        : loop(clock, [this](TWorkerBody) {
-              auto made = std::make_unique<TFakeWorkerThread>();
-              thread = made.get();
-              return made;
-          }) {}
+    GameLoop() : loop(clock, TInlineWorkerThread::Factory(thread)) {}
 
     void AttachAt(std::uint32_t tick) {
         clock.Set(tick);
@@ -63,7 +36,7 @@ protected:
     }
 
     TVirtualTickClock clock;
-    TFakeWorkerThread* thread = nullptr;
+    TInlineWorkerThread* thread = nullptr;
     TThr_Game loop;
     TRecordingMap map;
     TRecordingDraw draw{map};
@@ -189,10 +162,15 @@ TEST_F(GameLoop, AttachInsideAStepReanchorsTheScheduleInMidPass) {
     EXPECT_EQ(map.updates, 2);
 }
 
-TEST_F(GameLoop, AttachWakesTheSleepingWorker) {
-    const int before = thread->wakes;
-    loop.Attach(&draw, &map);
-    EXPECT_EQ(thread->wakes, before + 1);
+TEST_F(GameLoop, EachPassOfTheWorkerIsOneHandOverThatSleepsUntilTheNextStep) {
+    AttachAt(3000);
+    EXPECT_EQ(thread->RunPass(), 80u);
+    EXPECT_EQ(map.updates, 1);
+    clock.Set(3030);
+    EXPECT_EQ(thread->RunPass(), 50u) << "a pass before the due time only waits";
+    EXPECT_EQ(map.updates, 1);
+    loop.Suspend();
+    EXPECT_EQ(thread->RunPass(), std::nullopt);
 }
 
 TEST_F(GameLoop, SuspensionDuringAStepSuppressesItsDrawing) {
@@ -233,67 +211,4 @@ TEST_F(GameLoop, PriorityLevels) {
         loop.SetPriorityLevel(c.level);
         EXPECT_EQ(loop.Priority(), c.expected) << c.level;
     }
-}
-
-namespace {
-
-// Counts the worker's hand-overs to show that a waiting loop does not spin.
-class TCountingThread final : public IWorkerThread {
-public:
-    explicit TCountingThread(TWorkerBody body) : inner(std::move(body)) {}
-    void Suspend() override { inner.Suspend(); }
-    void Resume() override { inner.Resume(); }
-    bool Suspended() const override { return inner.Suspended(); }
-    void SetPriority(TThreadPriority priority) override { inner.SetPriority(priority); }
-    TThreadPriority Priority() const override { return inner.Priority(); }
-    void Wake() override { inner.Wake(); }
-    void TerminateAndWait() override { inner.TerminateAndWait(); }
-    bool WaitWhileSuspended() override { return inner.WaitWhileSuspended(); }
-    bool Terminated() const override { return inner.Terminated(); }
-    void Synchronize(const std::function<void()>& work) override {
-        ++handOvers;
-        inner.Synchronize(work);
-    }
-    void SleepFor(std::uint32_t milliseconds) override { inner.SleepFor(milliseconds); }
-
-    std::atomic<int> handOvers = 0;
-
-private:
-    TQtWorkerThread inner;
-};
-
-} // namespace
-
-TEST(GameLoopThread, StepsEveryEightyMillisecondsWithoutSpinning) {
-    TRealTickClock clock;
-    TCountingThread* counting = nullptr;
-    TThr_Game loop(clock, [&](TWorkerBody body) {
-        auto made = std::make_unique<TCountingThread>(std::move(body));
-        counting = made.get();
-        return made;
-    });
-    TRecordingMap map;
-    TRecordingDraw draw(map);
-    loop.Attach(&draw, &map);
-    loop.Resume();
-    ProcessEventsFor(420); // steps 0 to 5 are due
-    loop.Suspend();
-    EXPECT_GE(map.updates, 5);
-    EXPECT_LE(map.updates, 6);
-    EXPECT_LE(counting->handOvers, 3 * map.updates + 3);
-}
-
-TEST(GameLoopThread, AnExceptionInAStepEndsTheLoopButNotTheProgram) {
-    TRealTickClock clock;
-    TThr_Game loop(clock, TQtWorkerThread::Factory());
-    TRecordingMap map;
-    map.onUpdate = [&] {
-        if (map.updates == 2) {
-            throw TGameError(Sjis("ループ停止"));
-        }
-    };
-    loop.Attach(nullptr, &map);
-    loop.Resume();
-    ProcessEventsFor(400);
-    EXPECT_EQ(map.updates, 2);
 }

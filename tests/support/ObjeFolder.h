@@ -4,6 +4,7 @@
 #include "scene/Dx7factory.h"
 #include "scene/Grphdata.h"
 #include "scene/Objedata.h"
+#include "scene/Texturecontainer.h"
 #include "support/RecordingMessages.h"
 #include "support/TempFolder.h"
 
@@ -33,5 +34,6 @@ protected:
 
     TTempFolder folder;
     TRecordingMessages messages;
+    TScopedInstance<CD3DTextureManager> textures;
     TDX7Factory grphFactory;
 };

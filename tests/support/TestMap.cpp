@@ -1,6 +1,7 @@
 #include "support/TestMap.h"
 
 #include "activemap/Activemapproxy.h"
+#include "actors/Fighterstatus.h"
 #include "world/Dungwall.h"
 
 #include <algorithm>
@@ -73,7 +74,15 @@ void TTestMap::Build(const std::vector<std::string_view>& rows) {
         states[stateType] = std::make_unique<TTestState>(*this, stateType);
     }
     current = states[msWaitInput].get();
-    TActiveMapProxy::Create(nullptr);
+    // A test that made its own proxy keeps it; otherwise the map brings one.
+    ownsProxy = !TActiveMapProxy::HasInstance();
+    if (ownsProxy) {
+        TActiveMapProxy::CreateInstance(nullptr);
+    }
+    ownsStatus = !IFighterStatus::HasInstance();
+    if (ownsStatus) {
+        IFighterStatus::AdoptInstance(std::make_unique<TQuietFighterStatus>());
+    }
     TActiveMapProxy::Instance().SetMap(this);
     for (auto& [number, room] : rooms) {
         room->FinishRoom();
@@ -82,6 +91,12 @@ void TTestMap::Build(const std::vector<std::string_view>& rows) {
 
 TTestMap::~TTestMap() {
     TActiveMapProxy::Instance().SetMap(nullptr);
+    if (ownsStatus) {
+        IFighterStatus::ReleaseInstance();
+    }
+    if (ownsProxy) {
+        TActiveMapProxy::ReleaseInstance();
+    }
 }
 
 TTestFighter& TTestMap::Place(TActerKind kind, int x, int y, std::uint8_t dir,

@@ -69,6 +69,9 @@ private:
                         int ticksPerMotion);
 
     bool village;
+    // What the map brought because the test had not made it.
+    bool ownsProxy = false;
+    bool ownsStatus = false;
     std::vector<std::unique_ptr<TDungBlock>> blocks;
     TBlockGrid grid;
     std::map<int, std::unique_ptr<TRoom>> rooms;

@@ -75,7 +75,7 @@ void ExpectFrontFacesAgreeWithNormals(const CD3DFileObject& mesh) {
 
 TEST(GeneratedContent, ModelLoadsWithItsMeshesFramesAndMaterials) {
     TTempFolder folder;
-    CD3DTextureManager::Instance().Clear();
+    const TScopedInstance<CD3DTextureManager> textures;
     WritePictures(".", PaintTextures());
     CD3DFile model;
     model.LoadFromBytes(BytesOf(XFileText(ParseModelDesc(Chest, "chest.yaml"))));
@@ -112,7 +112,6 @@ TEST(GeneratedContent, ModelLoadsWithItsMeshesFramesAndMaterials) {
     ASSERT_NE(texture, nullptr);
     EXPECT_TRUE(texture->Loaded());
     EXPECT_EQ(texture->Width(), 64);
-    CD3DTextureManager::Instance().Clear();
 }
 
 TEST(GeneratedContent, EveryPictureDecodesAtItsSize) {

@@ -4,6 +4,7 @@
 #include "scene/Grphdata.h"
 #include "scene/NullEngine.h"
 #include "scene/Objedata.h"
+#include "scene/Texturecontainer.h"
 #include "support/RecordingMessages.h"
 #include "support/TempFolder.h"
 #include "viewer/core/ActerSubject.h"
@@ -47,7 +48,13 @@ float ExtentInView(TNullEngine& engine, const TBounds& box, const TViewCamera& c
     return extent;
 }
 
-TEST(Viewer, ModelSubjectIsBoundedAndOutlinedThroughItsFrames) {
+// Models register their textures while they load.
+class Viewer : public testing::Test {
+protected:
+    TScopedInstance<CD3DTextureManager> textures;
+};
+
+TEST_F(Viewer, ModelSubjectIsBoundedAndOutlinedThroughItsFrames) {
     TTempFolder folder;
     const TModelSubject model(DataDir + "alpha_half.x");
     const TBounds box = model.Bounds();
@@ -61,13 +68,13 @@ TEST(Viewer, ModelSubjectIsBoundedAndOutlinedThroughItsFrames) {
     EXPECT_TRUE(model.MotionNames().empty());
 }
 
-TEST(Viewer, MissingModelIsAnErrorNamingIt) {
+TEST_F(Viewer, MissingModelIsAnErrorNamingIt) {
     TRecordingMessages messages;
     EXPECT_THROW(TModelSubject("none.x"), TGameError);
     EXPECT_EQ(messages.Texts().size(), 1u);
 }
 
-TEST(Viewer, CameraFramesTheSubjectToFillMostOfTheView) {
+TEST_F(Viewer, CameraFramesTheSubjectToFillMostOfTheView) {
     TTempFolder folder;
     const TModelSubject model(DataDir + "swapped_materials.x");
     const TBounds box = model.Bounds();
@@ -85,7 +92,7 @@ TEST(Viewer, CameraFramesTheSubjectToFillMostOfTheView) {
     }
 }
 
-TEST(Viewer, TurningSpinsAboutTheVerticalAxisThroughTheCentre) {
+TEST_F(Viewer, TurningSpinsAboutTheVerticalAxisThroughTheCentre) {
     TBounds box;
     box.Add(1.0f, 0.0f, 1.0f);
     box.Add(3.0f, 2.0f, 5.0f);

@@ -108,7 +108,7 @@ protected:
                                                                const TDungBlock* current) {
         std::set<std::pair<const TDungBlock*, std::uint8_t>> picks;
         for (std::uint32_t seed = 1; seed <= 40; ++seed) {
-            TRandomSource::Instance().Seed(seed);
+            const TScopedInstance<TRandomSource> seeded(seed);
             std::uint8_t dir = 99;
             const TDungBlock* block = room.RandomExit(current, dir);
             picks.insert({block, dir});

@@ -76,7 +76,7 @@ void WriteTexture(const std::string& name) {
 // heroine (8 columns each side, 9 rows north, 6 south), seen by its camera.
 void DrawFrameOf300Models(benchmark::State& state) {
     TBenchFolder folder;
-    CD3DTextureManager::Instance().Clear();
+    const TScopedInstance<CD3DTextureManager> textures;
     WriteTexture("Obje/Stripes.bmp");
     const std::array<std::array<int, 2>, 7> sheets{
         {{2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 8}, {8, 9}, {10, 10}}};

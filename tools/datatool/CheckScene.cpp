@@ -93,8 +93,8 @@ void CheckModel(const TGrphFile& graphics, const fs::path& gameDir, const TSourc
         return;
     }
     TInGameFolder inGame(gameDir);
-    auto& textures = CD3DTextureManager::Instance();
-    textures.Clear();
+    // Each model is checked against its own textures only.
+    const TScopedInstance<CD3DTextureManager> textures;
     CD3DFile model;
     try {
         model.Load(Utf8ToSjis(modelName));
@@ -108,13 +108,12 @@ void CheckModel(const TGrphFile& graphics, const fs::path& gameDir, const TSourc
     std::set<std::string> names;
     CollectTextures(model.Root(), names);
     for (const auto& name : names) {
-        const auto* texture = textures.Find(name);
+        const auto* texture = textures->Find(name);
         if (texture == nullptr || !texture->Loaded()) {
             sink.Add(where, "texture " + SjisToUtf8(name) + " of model " + modelName +
                                 " is missing or cannot be read");
         }
     }
-    textures.Clear();
 }
 
 } // namespace

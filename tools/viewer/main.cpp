@@ -1,8 +1,10 @@
 // tessarine-viewer: shows one .x model, or an acter of a game folder, lit by
 // the game's engine.
 #include "platform/GameError.h"
+#include "platform/MessageSeam.h"
 #include "platform/SjisText.h"
 #include "scene/Scenelog.h"
+#include "scene/Texturecontainer.h"
 #include "scene/gl/Glengine.h"
 #include "viewer/ViewerWindow.h"
 #include "viewer/core/ActerSubject.h"
@@ -166,6 +168,10 @@ int main(int argc, char** argv) {
     if (!options->png.empty()) {
         options->png = fs::absolute(options->png).string();
     }
+    // The game's messages go to standard error; the models and their
+    // textures live until the viewer ends.
+    const TScopedInstance<IMessageSeam, TStandardErrorSeam> seam;
+    const TScopedInstance<CD3DTextureManager> textures;
     std::unique_ptr<TViewSubject> subject;
     try {
         subject = MakeSubject(*options);

@@ -93,6 +93,14 @@ void TGLEngine::SetColorKey(const std::string& sjisTextureName, std::uint32_t co
     }
 }
 
-int TGLEngine::ColorDepth() const {
-    return device ? device->ColorDepth() : 0;
+int TGLEngine::SurfaceColorDepth() {
+    if (device) {
+        return device->ColorDepth();
+    }
+    // Before the first start on a window: the surface a start would draw into.
+    try {
+        return TGLDevice(1, 1).ColorDepth();
+    } catch (const TGLDeviceError&) {
+        return 0;
+    }
 }

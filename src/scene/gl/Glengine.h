@@ -31,10 +31,9 @@ public:
     void SetColorKey(const std::string& sjisTextureName, std::uint32_t colour) override;
     void GetViewProj(TOneMat& out) override;
     void SetProjection(float xScale, float zNear, float zFar, float fovY) override;
+    int SurfaceColorDepth() override;
 
     bool HasDevice() const { return device != nullptr; }
-    // Bits per pixel of the colour buffer drawn into; 0 without a device.
-    int ColorDepth() const;
     // The last frame ended, top row first; null before the first.
     const QImage& FrameImage() const { return frame; }
 

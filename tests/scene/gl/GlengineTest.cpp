@@ -64,14 +64,13 @@ TExpected LitColour(float r, float g, float b, float normalLength) {
 class GlEngine : public testing::Test {
 protected:
     void SetUp() override {
-        CD3DTextureManager::Instance().Clear();
         engine.InitDevice(nullptr, 0, ViewWidth, ViewHeight);
         ASSERT_TRUE(engine.HasDevice()) << "OpenGL rendering needs an X display (Xvfb)";
         engine.SetupScene();
         engine.SetProjection(0.9f, 9.0f, 36.0f, 0.8f);
         engine.ApplyView();
     }
-    void TearDown() override { CD3DTextureManager::Instance().Clear(); }
+    TScopedInstance<CD3DTextureManager> textures;
 
     TDX7_Xfile& Model(const std::string& name, const std::string& meshes) {
         WriteWholeGameFile(name, std::vector<std::uint8_t>(meshes.begin(), meshes.end()));
@@ -94,7 +93,7 @@ protected:
 };
 
 TEST_F(GlEngine, RendersIntoSixteenBitsAndClearsToGreen) {
-    EXPECT_EQ(engine.ColorDepth(), 16);
+    EXPECT_EQ(engine.SurfaceColorDepth(), 16);
     engine.BeginFrame();
     engine.EndFrame();
     const QImage& frame = engine.FrameImage();

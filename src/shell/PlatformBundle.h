@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/WorkerThread.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class IGameWindow;
+class IMessageSeam;
+class ITickClock;
+class TDX7Factory;
+class TDungOperator;
+
+// What the game is assembled from on one platform: the windows and the 3D
+// device on Qt, or their stand-ins in tests and in the headless simulator.
+// The game code itself is the same for all.
+struct TPlatformBundle {
+    // Makes the program's graphics factory single instance.
+    std::function<TDX7Factory&()> createGraphicsFactory;
+    TWorkerThreadFactory makeWorkerThread;
+    std::shared_ptr<const ITickClock> clock;
+    std::function<std::unique_ptr<IMessageSeam>()> makeMessageSeam;
+    std::function<std::unique_ptr<IGameWindow>(TDungOperator&)> makeGameWindow;
+    // Seeds the random source of the game's rules.
+    std::uint32_t randomSeed = 0;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "shell/qt/Fm_story.h"
+
+// The epilogue, played when the story is finished.
+class TFormEnding final : public TFormStory {
+    Q_OBJECT
+public:
+    TFormEnding(QWidget* owner, std::function<void()> whenClosed);
+    static QStringList StoryLines();
+};

@@ -1,0 +1,30 @@
+#include "shell/qt/QtBundle.h"
+
+#include "platform/TickClock.h"
+#include "platform/qt/QtMessageSeam.h"
+#include "platform/qt/QtWorkerThread.h"
+#include "scene/gl/Glfactory.h"
+#include "shell/qt/Fm_mdimain.h"
+#include "shell/qt/Fm_msgdialog.h"
+#include "shell/qt/Px_formgame.h"
+#include "shell/qt/Px_formmdi.h"
+
+#include <random>
+
+TPlatformBundle MakeQtBundle(TPX_FormMDI& mainProxy) {
+    TPlatformBundle bundle;
+    bundle.createGraphicsFactory = []() -> TDX7Factory& { return CreateGLGraphicsFactory(); };
+    bundle.makeWorkerThread = TQtWorkerThread::Factory();
+    bundle.clock = std::make_shared<TRealTickClock>();
+    bundle.makeMessageSeam = [&mainProxy] {
+        return std::make_unique<TQtMessageSeam>([&mainProxy](const std::string& text) {
+            return mainProxy.Window().MessageDialog().Ask(text);
+        });
+    };
+    bundle.makeGameWindow = [&mainProxy](TDungOperator& dungOperator) {
+        return std::make_unique<TPX_FormGame>(dungOperator, mainProxy);
+    };
+    // Each game on the desktop plays differently; the simulator fixes the seed.
+    bundle.randomSeed = std::random_device{}();
+    return bundle;
+}

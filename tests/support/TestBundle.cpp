@@ -1,0 +1,27 @@
+#include "support/TestBundle.h"
+
+#include "scene/Dx7factory.h"
+#include "scene/NullEngine.h"
+
+TPlatformBundle TTestPlatform::Bundle(std::uint32_t seed) {
+    TPlatformBundle bundle;
+    bundle.createGraphicsFactory = []() -> TDX7Factory& {
+        return TDX7Factory::CreateInstance(std::make_unique<TNullGrph>(),
+                                           [] { return std::make_unique<TNullEngine>(); });
+    };
+    bundle.makeWorkerThread = TInlineWorkerThread::Factory(thread);
+    bundle.clock = clock;
+    bundle.makeMessageSeam = [this] {
+        auto made = std::make_unique<TScriptedSeam>();
+        made->answers = answers;
+        seam = made.get();
+        return made;
+    };
+    bundle.makeGameWindow = [this](TDungOperator&) {
+        auto made = std::make_unique<TFakeGameWindow>();
+        gameWindow = made.get();
+        return made;
+    };
+    bundle.randomSeed = seed;
+    return bundle;
+}
