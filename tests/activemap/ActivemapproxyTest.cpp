@@ -39,13 +39,13 @@ TEST(ActiveMapProxyLife, WithoutAMapThereIsNoStateAndNoBlock) {
 }
 
 TEST(ActiveMapProxyLife, ForgettingARecordWithoutAMapIsAnError) {
-    TActiveMapProxy::Create(nullptr);
-    Proxy().SetMap(nullptr);
+    TActiveMapProxy::CreateInstance(nullptr);
     const std::uint8_t record[12] = {};
     EXPECT_EQ(GameErrorOf([&] { Proxy().ForgetItem(record); }),
               Sjis("アクティブマップがないので床の記録を消せません"));
     EXPECT_EQ(GameErrorOf([&] { Proxy().ForgetObject(record); }),
               Sjis("アクティブマップがないので床の記録を消せません"));
+    TActiveMapProxy::ReleaseInstance();
 }
 
 class TRecordingScenes final : public ISceneChanger {
