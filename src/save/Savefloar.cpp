@@ -1,5 +1,6 @@
 #include "save/Savefloar.h"
 
+#include "actors/Itemrecord.h"
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
 #include "world/Base3dutil.h"
@@ -71,7 +72,7 @@ TSaveItem NewItemRecord(const TBlockItem& item) {
     loose.kind = item.kind;
     loose.id = item.id;
     PlaceRecord(loose, item.x, item.y, DW_South);
-    loose.carryFlag = 1; // what lies on a floor stays in the dungeon
+    loose.carryFlag = CF_DungeonOnly;
     loose.maxDurability = item.maxDurability;
     loose.durability = item.durability;
     return loose;
