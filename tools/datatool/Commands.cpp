@@ -77,12 +77,15 @@ int Dump(const fs::path& file, const std::optional<fs::path>& intoDir, std::ostr
     const auto texts = kind->dump(reader);
     for (const auto& text : texts) {
         if (intoDir) {
-            WriteFile(*intoDir / text.relName, text.text + "\n");
+            WriteFile(*intoDir / text.relName, text.Written() + "\n");
+            for (const auto& note : text.notes) {
+                out << text.relName << ": note: " << note << "\n";
+            }
         } else {
             if (texts.size() > 1) {
                 out << "--- # " << text.relName << "\n";
             }
-            out << text.text << "\n";
+            out << text.Written() << "\n";
         }
     }
     return 0;

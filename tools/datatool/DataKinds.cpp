@@ -25,23 +25,26 @@ bool BuildFrom(const TContent& content, TDataWriter& writer) {
     return true;
 }
 
-// Bytes after the last record would be lost by a dump: refuse them.
-template <auto Read> auto ReadWhole(TDataReader& reader) {
-    auto value = Read(reader);
-    reader.RequireEnd();
-    return value;
+// Bytes the game's reader leaves at the end it ignores; the sources leave
+// them out and say so.
+TSourceTexts NotingTheRest(const TDataReader& reader, TSourceTexts texts) {
+    if (reader.Remaining() > 0 && !texts.empty()) {
+        texts.front().notes.push_back("the game ignores the last " +
+                                      std::to_string(reader.Remaining()) + " bytes of the file");
+    }
+    return texts;
 }
 
 template <auto Read, auto Dump> TSourceTexts DumpWith(TDataReader& reader) {
-    return Dump(ReadWhole<Read>(reader));
+    return NotingTheRest(reader, Dump(Read(reader)));
 }
 
 TSourceTexts DumpWalls(TDataReader& reader) {
-    return DumpPieces("walls", ReadWhole<ReadWOPlanFile<TObjePlanMini>>(reader));
+    return NotingTheRest(reader, DumpPieces("walls", ReadWOPlanFile<TObjePlanMini>(reader)));
 }
 
 TSourceTexts DumpFloarTiles(TDataReader& reader) {
-    return DumpPieces("floor_tiles", ReadWhole<ReadWOPlanFile<TObjePlanMini>>(reader));
+    return NotingTheRest(reader, DumpPieces("floor_tiles", ReadWOPlanFile<TObjePlanMini>(reader)));
 }
 
 const std::array Kinds{

@@ -15,7 +15,8 @@ struct TDataKind {
     std::string_view fileName; // inside Data/, e.g. "DungData"
     // Writes the file through the game's writer; false when its source is absent.
     bool (*build)(const TContent& content, TDataWriter& writer);
-    // Reads the whole file through the game's reader.
+    // Reads the file through the game's reader; what the game ignores is
+    // noted in the sources.
     TSourceTexts (*dump)(TDataReader& reader);
 };
 

@@ -1,25 +1,31 @@
 #include "ItemSource.h"
 #include "YamlWrite.h"
-#include "platform/GameError.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
 
-// The sources keep a name only up to its end; bytes behind it would be lost.
-std::string NameOf(const char (&field)[PropNameSize]) {
-    const auto text = PropName(field);
-    if (std::any_of(field + text.size(), field + PropNameSize, [](char c) { return c != 0; })) {
-        throw TGameError("a name field holds bytes after its end, which a source cannot keep");
+// The game reads a name up to its NUL; what follows in the field it ignores,
+// and the source leaves out.
+class TNameNotes {
+public:
+    std::string NameOf(const char (&field)[PropNameSize], const std::string& what) {
+        const auto text = PropName(field);
+        if (std::any_of(field + text.size(), field + PropNameSize, [](char c) { return c != 0; })) {
+            notes.push_back(what + ": the game ignores the bytes after the end of the name");
+        }
+        return text;
     }
-    return text;
-}
 
-void DumpNames(YAML::Emitter& out, const char* key, const std::vector<TItemProp>& props) {
+    std::vector<std::string> notes;
+};
+
+void DumpNames(YAML::Emitter& out, const char* key, const std::string& what,
+               const std::vector<TItemProp>& props, TNameNotes& names) {
     out << YAML::Key << key << YAML::Value << YAML::BeginSeq;
-    for (const auto& prop : props) {
-        EmitText(out, NameOf(prop.name));
+    for (size_t i = 0; i < props.size(); ++i) {
+        EmitText(out, names.NameOf(props[i].name, what + " " + std::to_string(i + 1)));
     }
     out << YAML::EndSeq;
 }
@@ -28,21 +34,25 @@ void DumpNames(YAML::Emitter& out, const char* key, const std::vector<TItemProp>
 
 TSourceTexts DumpItems(const TItemData& items) {
     YAML::Emitter out;
+    TNameNotes names;
     out << YAML::BeginMap;
-    DumpNames(out, "keys", items.keys);
-    DumpNames(out, "tools", items.tools);
+    DumpNames(out, "keys", "key", items.keys, names);
+    DumpNames(out, "tools", "tool", items.tools, names);
     out << YAML::EndMap;
-    return {{"items.yaml", out.c_str()}};
+    return {{"items.yaml", out.c_str(), names.notes}};
 }
 
 TSourceTexts DumpEquipment(const TEQData& data) {
     YAML::Emitter out;
+    TNameNotes names;
     out << YAML::BeginMap << YAML::Key << "equipment" << YAML::Value << YAML::BeginSeq;
     for (size_t i = 0; i < data.equipment.size(); ++i) {
         const auto& prop = data.equipment[i];
         const auto listedType = data.ListedType(i);
         TRecordOut record(out);
-        record.Number("id", prop.id).Text("name", NameOf(prop.name)).Number("type", prop.type);
+        record.Number("id", prop.id)
+            .Text("name", names.NameOf(prop.name, "equipment " + std::to_string(i + 1)))
+            .Number("type", prop.type);
         if (listedType != prop.type) {
             record.Number("listed", listedType);
         }
@@ -52,5 +62,5 @@ TSourceTexts DumpEquipment(const TEQData& data) {
             .NumbersIfSet("padding", std::array{prop.padding1, prop.padding2});
     }
     out << YAML::EndSeq << YAML::EndMap;
-    return {{"items.yaml", out.c_str()}};
+    return {{"items.yaml", out.c_str(), names.notes}};
 }

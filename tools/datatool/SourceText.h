@@ -3,11 +3,16 @@
 #include <string>
 #include <vector>
 
-// One source file made by a dump: its name relative to the source folder and
-// its YAML text.
+// One source file made by a dump: its name relative to the source folder, its
+// YAML text, and notes on what of the file the game ignores and the source
+// leaves out.
 struct TSourceText {
     std::string relName;
     std::string text;
+    std::vector<std::string> notes = {};
+
+    // The notes as comment lines ahead of the text.
+    std::string Written() const;
 };
 
 using TSourceTexts = std::vector<TSourceText>;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <sstream>
 
 TYamlNode TYamlNode::LoadFile(const std::filesystem::path& sourceDir, const std::string& relName) {
     auto name = std::make_shared<const std::string>(relName);
@@ -133,7 +134,33 @@ std::string TYamlNode::Scalar() const {
     return node.Scalar();
 }
 
+namespace {
+
+std::optional<std::string> BytesFromHex(const std::string& hex) {
+    std::string bytes;
+    std::istringstream words(hex);
+    for (std::string word; words >> word;) {
+        unsigned value = 0;
+        const auto* end = word.data() + word.size();
+        const auto [rest, error] = std::from_chars(word.data(), end, value, 16);
+        if (error != std::errc() || rest != end || word.size() > 2) {
+            return std::nullopt;
+        }
+        bytes += static_cast<char>(value);
+    }
+    return bytes;
+}
+
+} // namespace
+
 std::string TYamlNode::Text() const {
+    if (node.Tag() == SjisBytesTag) {
+        const auto bytes = BytesFromHex(Scalar());
+        if (!bytes) {
+            Fail("an !sjis text is bytes in hexadecimal, two digits each, apart by blanks");
+        }
+        return *bytes;
+    }
     try {
         return Utf8ToSjis(Scalar());
     } catch (const TGameError&) {

@@ -14,6 +14,10 @@
 #include <vector>
 #include <yaml-cpp/yaml.h>
 
+// A game text kept byte for byte: !sjis "82 a0 41", the Shift-JIS bytes in
+// hexadecimal. The dump writes texts so that UTF-8 cannot hold exactly.
+inline constexpr std::string_view SjisBytesTag = "!sjis";
+
 // A name that a source may write instead of a number ("door", "N").
 struct TName {
     std::string_view name;
@@ -52,7 +56,7 @@ public:
 
     // The scalar as written (UTF-8).
     std::string Scalar() const;
-    // The scalar as game text (Shift-JIS).
+    // The scalar as game text (Shift-JIS), or the bytes of an !sjis scalar.
     std::string Text() const;
     // A decimal integer within [min, max], or one of the names.
     long long Integer(long long min, long long max, TNames names = {}) const;

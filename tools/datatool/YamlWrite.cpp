@@ -1,11 +1,45 @@
 #include "YamlWrite.h"
 
+#include "platform/GameError.h"
 #include "platform/SjisText.h"
 
 #include <charconv>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// The text in UTF-8 when it comes back from there as the same bytes.
+std::optional<std::string> ExactUtf8(const std::string& sjis) {
+    try {
+        auto utf8 = SjisToUtf8(sjis);
+        if (Utf8ToSjis(utf8) == sjis) {
+            return utf8;
+        }
+    } catch (const TGameError&) {
+    }
+    return std::nullopt;
+}
+
+std::string HexBytes(const std::string& bytes) {
+    std::string hex;
+    for (const auto byte : bytes) {
+        char digits[4];
+        std::snprintf(digits, sizeof(digits), "%02x", static_cast<unsigned char>(byte));
+        hex += (hex.empty() ? "" : " ") + std::string(digits);
+    }
+    return hex;
+}
+
+} // namespace
 
 void EmitText(YAML::Emitter& out, const std::string& sjis) {
-    out << YAML::DoubleQuoted << SjisToUtf8(sjis);
+    if (const auto utf8 = ExactUtf8(sjis)) {
+        out << YAML::DoubleQuoted << *utf8;
+    } else {
+        out << YAML::LocalTag(std::string(SjisBytesTag.substr(1))) << YAML::DoubleQuoted
+            << HexBytes(sjis);
+    }
 }
 
 void EmitNamed(YAML::Emitter& out, long long value, TNames names) {

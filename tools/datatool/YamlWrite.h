@@ -7,7 +7,9 @@
 #include <yaml-cpp/yaml.h>
 
 // Game text (Shift-JIS) as a double-quoted UTF-8 scalar: quoting keeps every
-// byte, leading blanks and line breaks included.
+// byte, leading blanks and line breaks included. Bytes that are no Shift-JIS
+// text, or that would come back as other bytes, are written as their numbers
+// (see SjisBytesTag).
 void EmitText(YAML::Emitter& out, const std::string& sjis);
 // The value's name when it has one, else the number.
 void EmitNamed(YAML::Emitter& out, long long value, TNames names);
