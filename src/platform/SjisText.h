@@ -10,4 +10,6 @@ std::string SjisToUtf8(std::string_view sjis);
 std::string Utf8ToSjis(std::string_view utf8);
 
 // The game's text from a UTF-8 literal in our source: Sjis("ファイル").
-inline std::string Sjis(std::string_view utf8) { return Utf8ToSjis(utf8); }
+inline std::string Sjis(std::string_view utf8) {
+    return Utf8ToSjis(utf8);
+}
