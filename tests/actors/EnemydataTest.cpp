@@ -9,10 +9,6 @@
 
 namespace {
 
-TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
-    return TDataReader(std::string(EnemyDataFile), std::move(bytes));
-}
-
 std::vector<TEnemyFile> SampleEnemies() {
     return {
         {1, Sjis("スライム"), {7, 8, 9}, 20},
@@ -22,13 +18,14 @@ std::vector<TEnemyFile> SampleEnemies() {
 }
 
 TEST(Enemydata, ReadsTheStoredLayout) {
-    auto reader = ReaderOf({
-        1, 0,                // one kind
-        0x2a, 0, 0, 0,       // id 42
-        4, 'A', 'B', 0, 'C', // name cut at its NUL, all four bytes consumed
-        1, 2, 3,             // unused
-        0x39, 0x30, 0, 0,    // acter 12345
-    });
+    const std::vector<std::uint8_t> bytes = {
+        1,    0,                 // one kind
+        0x2a, 0,    0,   0,      // id 42
+        4,    'A',  'B', 0, 'C', // name cut at its NUL, all four bytes consumed
+        1,    2,    3,           // unused
+        0x39, 0x30, 0,   0,      // acter 12345
+    };
+    auto reader = ReaderOf(EnemyDataFile, bytes);
     const auto enemies = ReadEnemyData(reader);
     ASSERT_EQ(enemies.size(), 1u);
     EXPECT_EQ(enemies[0], (TEnemyFile{42, "AB", {1, 2, 3}, 12345}));
@@ -50,7 +47,7 @@ TEST(Enemydata, TheFirstKindWithAnIdWins) {
 
 TEST(Enemydata, AnEmptyTableIsTwoBytes) {
     EXPECT_EQ(BytesOf(WriteEnemyData, {}), (std::vector<std::uint8_t>{0, 0}));
-    auto reader = ReaderOf({0, 0});
+    auto reader = ReaderOf(EnemyDataFile, {0, 0});
     EXPECT_TRUE(ReadEnemyData(reader).empty());
 }
 
@@ -59,7 +56,7 @@ TEST(Enemydata, BadFilesAreRefusedNamingTheFile) {
                              [](TDataReader& reader) { ReadEnemyData(reader); });
 
     // A count far past the end fails before anything is allocated.
-    auto huge = ReaderOf({0xff, 0xff, 1, 0, 0, 0});
+    auto huge = ReaderOf(EnemyDataFile, {0xff, 0xff, 1, 0, 0, 0});
     EXPECT_NE(GameErrorOf([&] { ReadEnemyData(huge); }).find(Sjis("敵 の個数")), std::string::npos);
 }
 

@@ -13,6 +13,10 @@ std::string GameErrorOf(const std::function<void()>& call) {
     return {};
 }
 
+TDataReader ReaderOf(std::string_view fileName, std::vector<std::uint8_t> bytes) {
+    return TDataReader(std::string(fileName), std::move(bytes));
+}
+
 TBytes& TBytes::U8(std::uint8_t value) {
     bytes.push_back(value);
     return *this;

@@ -12,6 +12,9 @@
 // The message of the TGameError the call raises, or "" when it raises none.
 std::string GameErrorOf(const std::function<void()>& call);
 
+// A reader over hand-made bytes, as if they were the data file `fileName`.
+TDataReader ReaderOf(std::string_view fileName, std::vector<std::uint8_t> bytes);
+
 // Little-endian bytes of a hand-made data file, to pin a layout down.
 class TBytes {
 public:

@@ -9,10 +9,6 @@
 
 namespace {
 
-TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
-    return TDataReader(std::string(EventDataFile), std::move(bytes));
-}
-
 std::vector<TEvent> SampleEvents() {
     return {
         {{{1, 0, 1, 3, 4, 2}, {2, 0, 2, 10, 0, 0}}, 2, ""},
@@ -22,13 +18,14 @@ std::vector<TEvent> SampleEvents() {
 }
 
 TEST(Eventdata, ReadsTheStoredLayout) {
-    auto reader = ReaderOf({
+    const std::vector<std::uint8_t> bytes = {
         1, 0, 0, 0,                        // one record
         3, 0, 0, 0,                        // three conditions needed
         1, 0, 0, 0,                        // one placement
         5, 9, 2, 0xff, 0xff, 0x2c, 1,   3, // person 5, unused 9, area 1, (-1, 300), west
         3, 0, 0, 0,    'a',  0,    'b',    // script cut at its NUL
-    });
+    };
+    auto reader = ReaderOf(EventDataFile, bytes);
     const auto events = ReadEventData(reader);
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0], (TEvent{{{5, 9, 2, -1, 300, 3}}, 3, "a"}));
@@ -54,12 +51,12 @@ TEST(Eventdata, NeededConditionsFitTheTenFlags) {
         SCOPED_TRACE(needed);
         TDataWriter writer;
         EXPECT_THROW(WriteEvent(writer, {{}, needed, ""}), TGameError);
-        auto reader = ReaderOf(OneRecordFile(needed, 0));
+        auto reader = ReaderOf(EventDataFile, OneRecordFile(needed, 0));
         EXPECT_NE(GameErrorOf([&] { ReadEventData(reader); }).find(EventDataFile),
                   std::string::npos);
     }
     for (const std::int32_t needed : {0, 10}) {
-        auto reader = ReaderOf(OneRecordFile(needed, 0));
+        auto reader = ReaderOf(EventDataFile, OneRecordFile(needed, 0));
         EXPECT_EQ(ReadEventData(reader).at(0).neededConditions, needed);
     }
 }
@@ -72,7 +69,7 @@ TEST(Eventdata, BadFilesAreRefusedNamingTheFile) {
              OneRecordFile(0, -1),
              OneRecordFile(0, 1 << 28),
          }) {
-        auto reader = ReaderOf(bytes);
+        auto reader = ReaderOf(EventDataFile, bytes);
         EXPECT_NE(GameErrorOf([&] { ReadEventData(reader); }).find(EventDataFile),
                   std::string::npos);
     }

@@ -10,10 +10,6 @@
 
 namespace {
 
-TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
-    return TDataReader(std::string(PeopleDataFile), std::move(bytes));
-}
-
 TTalkData Talk(std::vector<std::string> lines, std::uint8_t nextTalk = 0,
                std::vector<TChoice> choices = {}, std::string afterTalk = "") {
     return {std::move(lines), std::move(choices), std::move(afterTalk), nextTalk};
@@ -31,7 +27,7 @@ std::vector<TPeopleImp> SamplePeople() {
 }
 
 TEST(Peopledata, ReadsTheStoredLayout) {
-    auto reader = ReaderOf({
+    const std::vector<std::uint8_t> bytes = {
         1,    0,    0, 0,                      // one person
         9,    1,    0, 0,                      // person 265
         3,    0,    0, 0, 'B', 0, 'b',         // name cut at its NUL
@@ -41,7 +37,8 @@ TEST(Peopledata, ReadsTheStoredLayout) {
         0,    0,    0, 0,                      // no choices
         0,    0,    0, 0,                      // no after-talk text
         1,                                     // next talk
-    });
+    };
+    auto reader = ReaderOf(PeopleDataFile, bytes);
     const auto people = ReadPeopleData(reader);
     ASSERT_EQ(people.size(), 1u);
     EXPECT_EQ(people[0], (TPeopleImp{265, "B", 0x1234, {Talk({"L"}, 1)}}));
@@ -55,7 +52,7 @@ TEST(Peopledata, RoundTripIsByteIdentical) {
 TEST(Peopledata, ARepeatedNumberKeepsTheFirstPerson) {
     auto people = SamplePeople();
     people.push_back({7, "Impostor", 1, {Talk({"?"})}});
-    auto reader = ReaderOf(BytesOf(WritePeopleData, people));
+    auto reader = ReaderOf(PeopleDataFile, BytesOf(WritePeopleData, people));
     const auto read = ReadPeopleData(reader);
     ASSERT_EQ(read.size(), 3u) << "the file is kept as it stands";
     ASSERT_NE(FindPeopleImp(read, 7), nullptr);
@@ -91,7 +88,7 @@ TEST(Peopledata, TalkNumbersMustNameTalksOfThePerson) {
         for (const auto& talk : c.person.talks) {
             WriteTalkData(raw, talk);
         }
-        auto reader = ReaderOf(raw.Bytes());
+        auto reader = ReaderOf(PeopleDataFile, raw.Bytes());
         const auto error = GameErrorOf([&] { ReadPeopleData(reader); });
         EXPECT_NE(error.find(PeopleDataFile), std::string::npos) << error;
         EXPECT_NE(error.find(Sjis("人物 5")), std::string::npos) << error;
@@ -106,7 +103,7 @@ TEST(Peopledata, BadFilesAreRefusedNamingTheFile) {
              std::vector<std::uint8_t>{0, 0, 0, 0x10, 1, 2, 3, 4, 5, 6, 7, 8}, // count past the end
              std::vector<std::uint8_t>{0, 0, 0, 0, 0},                         // a byte left over
          }) {
-        auto reader = ReaderOf(bytes);
+        auto reader = ReaderOf(PeopleDataFile, bytes);
         EXPECT_NE(GameErrorOf([&] { ReadPeopleData(reader); }).find(PeopleDataFile),
                   std::string::npos);
     }

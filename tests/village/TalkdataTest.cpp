@@ -6,12 +6,8 @@
 
 namespace {
 
-TDataReader ReaderOf(std::vector<std::uint8_t> bytes) {
-    return TDataReader(std::string(PeopleDataFile), std::move(bytes));
-}
-
 TEST(Talkdata, ReadsTheStoredLayout) {
-    auto reader = ReaderOf({
+    const std::vector<std::uint8_t> bytes = {
         2, 0, 0, 0,                     // two lines
         2, 0, 0, 0, 'H', 'i',           //
         4, 0, 0, 0, 'A', 'B', 0,   'C', // a line cut at its NUL
@@ -20,7 +16,8 @@ TEST(Talkdata, ReadsTheStoredLayout) {
         2, 0, 0, 0, 'N', 'o', 4,        //
         1, 0, 0, 0, 'x',                // after-talk text
         2,                              // next talk
-    });
+    };
+    auto reader = ReaderOf(PeopleDataFile, bytes);
     const auto talk = ReadTalkData(reader);
     EXPECT_EQ(talk, (TTalkData{{"Hi", "AB"}, {{"Yes", 3}, {"No", 4}}, "x", 2}));
     EXPECT_TRUE(reader.AtEnd());
@@ -30,7 +27,7 @@ TEST(Talkdata, RoundTripIsByteIdentical) {
     const TTalkData talk{
         {"Hello\r\nthere", "", "Bye"}, {{"A", 1}, {"", 255}}, "EventTermGo_1_1", 0};
     const auto bytes = BytesOf(WriteTalkData, talk);
-    auto reader = ReaderOf(bytes);
+    auto reader = ReaderOf(PeopleDataFile, bytes);
     const auto read = ReadTalkData(reader);
     EXPECT_EQ(read, talk);
     EXPECT_TRUE(reader.AtEnd());
@@ -38,7 +35,7 @@ TEST(Talkdata, RoundTripIsByteIdentical) {
 }
 
 TEST(Talkdata, ATalkWithoutLinesIsRefused) {
-    auto reader = ReaderOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    auto reader = ReaderOf(PeopleDataFile, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_NE(GameErrorOf([&] { ReadTalkData(reader); }).find(PeopleDataFile), std::string::npos);
     TDataWriter writer;
     EXPECT_THROW(WriteTalkData(writer, TTalkData{}), TGameError);
@@ -51,7 +48,7 @@ TEST(Talkdata, BadCountsAreRefusedBeforeAllocating) {
              std::vector<std::uint8_t>{1, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff, 0xff, 0x7f}, // choices
              std::vector<std::uint8_t>{1, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff, 0xff, 0xff}, // negative
          }) {
-        auto reader = ReaderOf(bytes);
+        auto reader = ReaderOf(PeopleDataFile, bytes);
         EXPECT_NE(GameErrorOf([&] { ReadTalkData(reader); }).find(PeopleDataFile),
                   std::string::npos);
     }
