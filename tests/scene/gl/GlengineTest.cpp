@@ -2,16 +2,19 @@
 
 #include "platform/GameFiles.h"
 #include "scene/Dx7grph.h"
+#include "scene/Dx7matrix.h"
 #include "scene/Texturecontainer.h"
 #include "support/PictureFiles.h"
 #include "support/TempFolder.h"
 
 #include <QColor>
+#include <QPointF>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 
 namespace {
@@ -34,15 +37,58 @@ std::string Material(float r, float g, float b, float a, const std::string& text
     return text + " }";
 }
 
-// A 10 x 10 square facing the camera at depth z, its texture spread over it
-// left to right; clockwise as the camera sees it unless turned away.
-std::string Square(const std::string& name, float z, const std::string& material,
-                   bool turnedAway = false) {
+// A rectangle facing the camera at depth z, its texture spread over it left to
+// right and top (v = 0) to bottom; clockwise as the camera sees it unless
+// turned away.
+std::string Rectangle(const std::string& name, float left, float bottom, float right, float top,
+                      float z, const std::string& material, bool turnedAway = false) {
+    const std::string l = Number(left), b = Number(bottom), r = Number(right), t = Number(top);
     const std::string d = Number(z);
-    return "Mesh " + name + " {\n 4; -5;-5;" + d + ";, -5;5;" + d + ";, 5;5;" + d + ";, 5;-5;" + d +
-           ";;\n 1; " + (turnedAway ? "4;3,2,1,0;;" : "4;0,1,2,3;;") +
+    return "Mesh " + name + " {\n 4; " + l + ";" + b + ";" + d + ";, " + l + ";" + t + ";" + d +
+           ";, " + r + ";" + t + ";" + d + ";, " + r + ";" + b + ";" + d + ";;\n 1; " +
+           (turnedAway ? "4;3,2,1,0;;" : "4;0,1,2,3;;") +
            "\n MeshTextureCoords { 4; 0;1;, 0;0;, 1;0;, 1;1;; }\n MeshMaterialList { 1; 1; 0;; " +
            material + " }\n}\n";
+}
+
+// A 10 x 10 square facing the camera at depth z.
+std::string Square(const std::string& name, float z, const std::string& material,
+                   bool turnedAway = false) {
+    return Rectangle(name, -5.0f, -5.0f, 5.0f, 5.0f, z, material, turnedAway);
+}
+
+// A square of side 2 x half lying on the floor around the origin, clockwise
+// as a camera above it sees it.
+std::string FloorSquare(float half, const std::string& material) {
+    const std::string n = Number(-half), p = Number(half);
+    return "Mesh Floor {\n 4; " + n + ";0;" + p + ";, " + p + ";0;" + p + ";, " + p + ";0;" + n +
+           ";, " + n + ";0;" + n + ";;\n 1; 4;0,1,2,3;;\n MeshMaterialList { 1; 1; 0;; " +
+           material + " }\n}\n";
+}
+
+// Red above blue: the upper half of the 10 x 10 square at depth 20 is red.
+std::string RedOverBlue() {
+    return Rectangle("Upper", -5.0f, 0.0f, 5.0f, 5.0f, 20.0f, Material(1.0f, 0.0f, 0.0f, 1.0f)) +
+           Rectangle("Lower", -5.0f, -5.0f, 5.0f, 0.0f, 20.0f, Material(0.0f, 0.0f, 1.0f, 1.0f));
+}
+
+// The mean pixel position of everything drawn over the green background.
+std::optional<QPointF> MeanOfDrawnPixels(const QImage& frame) {
+    double sumX = 0, sumY = 0;
+    int count = 0;
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            if (frame.pixelColor(x, y) != QColor(0, 255, 0)) {
+                sumX += x;
+                sumY += y;
+                ++count;
+            }
+        }
+    }
+    if (count == 0) {
+        return std::nullopt;
+    }
+    return QPointF(sumX / count, sumY / count);
 }
 
 struct TExpected {
@@ -80,6 +126,11 @@ protected:
     }
 
     QColor Centre() const { return engine.FrameImage().pixelColor(ViewWidth / 2, ViewHeight / 2); }
+
+    // Inside the square at depth 20, which covers rows 16 to 63: 3/10 and
+    // 7/10 of the way down.
+    static QPoint UpperMiddle() { return {ViewWidth / 2, ViewHeight * 3 / 10}; }
+    static QPoint LowerMiddle() { return {ViewWidth / 2, ViewHeight * 7 / 10}; }
 
     static void ExpectNear(const QColor& got, const TExpected& want, const std::string& what) {
         EXPECT_NEAR(got.red(), want.r, Tolerance) << what;
@@ -191,16 +242,85 @@ TEST_F(GlEngine, TexturedFacesTakeTheirAlphaFromTheTexture) {
     }
 }
 
+// Every other test samples rows the same way up as they are drawn, so a
+// flip in the read-back, the texture upload or the painting would pass them.
+TEST_F(GlEngine, TheTopOfTheSceneIsTheTopOfTheFrame) {
+    std::filesystem::create_directory("Obje");
+    const TTestPicture redOverBlue{1, 2, {{255, 0, 0, 255}, {0, 0, 255, 255}}};
+    WriteWholeGameFile("Obje/Halves.bmp", EncodeBitmap(redOverBlue, {24, false, false}));
+    struct TCase {
+        const char* what;
+        std::string meshes;
+    };
+    const std::vector<TCase> cases = {
+        {"two squares", RedOverBlue()},
+        {"a texture", Square("Face", 20.0f, Material(1.0f, 1.0f, 1.0f, 1.0f, "Obje/Halves.bmp"))},
+    };
+    for (const TCase& c : cases) {
+        TDX7_Xfile& model = Model("halves.x", "xof 0303txt 0032\n" + c.meshes);
+        engine.BeginFrame();
+        engine.Draw(model, TOneMat());
+        engine.EndFrame();
+        const QImage& frame = engine.FrameImage();
+        ExpectNear(frame.pixelColor(UpperMiddle()), LitColour(1.0f, 0.0f, 0.0f, 1.0f),
+                   std::string(c.what) + ": top");
+        ExpectNear(frame.pixelColor(LowerMiddle()), LitColour(0.0f, 0.0f, 1.0f, 1.0f),
+                   std::string(c.what) + ": bottom");
+    }
+}
+
+// Picking finds the map cell under the pointer with ProjectToScreen and the
+// engine's view-projection, so a point must be drawn where it says. The
+// camera stands as the game's does: behind, above, looking down.
+TEST_F(GlEngine, DrawnPointsLandWhereProjectToScreenSays) {
+    constexpr int Width = 320;
+    constexpr int Height = 240;
+    engine.InitDevice(nullptr, 0, Width, Height);
+    engine.SetupScene();
+    engine.SetProjection(0.9f, 9.0f, 36.0f, 0.8f);
+    engine.GetViewMat().XRota(30.0f);
+    engine.GetViewMat().Move(1.0f, 8.0f, -12.0f);
+    engine.ApplyView();
+    TOneMat viewProj;
+    engine.GetViewProj(viewProj);
+    TDX7_Xfile& marker = Model("marker.x", "xof 0303txt 0032\n" +
+                                               FloorSquare(0.3f, Material(1.0f, 0.0f, 0.0f, 1.0f)));
+    // Near the middle, right, left and high up, and low down in the view.
+    const std::vector<std::pair<float, float>> floorPoints = {
+        {0.0f, 0.0f}, {3.0f, 2.0f}, {-3.0f, 6.0f}, {0.0f, 14.0f}, {2.0f, -4.0f}};
+    for (const auto& [x, z] : floorPoints) {
+        const std::string where = "floor point " + Number(x) + ", " + Number(z);
+        TOneMat world;
+        world.Move(x, 0.0f, z);
+        engine.BeginFrame();
+        engine.Draw(marker, world);
+        engine.EndFrame();
+        const auto projected = ProjectToScreen(viewProj, x, 0.0f, z, Width, Height);
+        const auto drawn = MeanOfDrawnPixels(engine.FrameImage());
+        ASSERT_TRUE(projected.has_value()) << where;
+        ASSERT_TRUE(drawn.has_value()) << where;
+        // ProjectToScreen cuts the fraction off; the drawing rounds it.
+        EXPECT_NEAR(drawn->x(), projected->x + 0.5, 1.0) << where;
+        EXPECT_NEAR(drawn->y(), projected->y + 0.5, 1.0) << where;
+    }
+}
+
 TEST_F(GlEngine, EndFramePaintsTheFrameIntoTheView) {
     QWidget view;
     view.resize(ViewWidth, ViewHeight);
     view.show();
     engine.InitDevice(&view, 0, ViewWidth, ViewHeight);
     engine.SetupScene();
+    engine.SetProjection(0.9f, 9.0f, 36.0f, 0.8f);
+    engine.ApplyView();
+    TDX7_Xfile& model = Model("halves.x", "xof 0303txt 0032\n" + RedOverBlue());
     engine.BeginFrame();
+    engine.Draw(model, TOneMat());
     engine.EndFrame();
     const QImage shown = view.grab().toImage();
-    EXPECT_EQ(shown.pixelColor(ViewWidth / 2, ViewHeight / 2), QColor(0, 255, 0));
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(0, 255, 0));
+    ExpectNear(shown.pixelColor(UpperMiddle()), LitColour(1.0f, 0.0f, 0.0f, 1.0f), "top");
+    ExpectNear(shown.pixelColor(LowerMiddle()), LitColour(0.0f, 0.0f, 1.0f, 1.0f), "bottom");
 }
 
 } // namespace
