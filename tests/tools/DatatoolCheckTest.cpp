@@ -1,6 +1,7 @@
 #include "platform/SjisText.h"
 #include "support/TempFolder.h"
 #include "support/TestContent.h"
+#include "tools/RunTool.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
