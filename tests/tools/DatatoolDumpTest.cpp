@@ -10,6 +10,7 @@
 #include "scene/Objedata.h"
 #include "support/TempFolder.h"
 #include "support/TestContent.h"
+#include "tools/RunTool.h"
 #include "village/Eventdata.h"
 #include "village/Peopledata.h"
 #include "world/Area.h"
