@@ -1,6 +1,7 @@
 #include "world/MapdataCheck.h"
 
 #include "platform/SjisText.h"
+#include "world/Floarlinks.h"
 #include "world/PlacementProblems.h"
 
 namespace {
@@ -31,14 +32,6 @@ void CheckObjects(const TFloarData& floar, TPlacementProblems& problems) {
             problems.Add(TDataList::Objects, i,
                          Sjis("(扉) の副種類 ") + Number(object.subKind) +
                              Sjis(" は 7 までのはずです"));
-        }
-        if (object.link == 0 || !MakesOnOffObje(object)) {
-            continue;
-        }
-        if (object.link > objects.size() || !MakesOnOffObje(objects[object.link - 1])) {
-            problems.Add(TDataList::Objects, i,
-                         Sjis("のリンク ") + Number(object.link) +
-                             Sjis(" が扉かスイッチの物体を指していません"));
         }
     }
 }
@@ -98,15 +91,8 @@ void CheckFloarActers(const TStageData& stage, size_t floarNumber, TPlacementPro
         const auto& acter = floar.floarActers[i];
         if (acter.kind == BF_Exit) {
             CheckExit(stage, floarNumber, i, acter, problems);
-        } else if (acter.kind == BF_FloarSwitch) {
-            const size_t link = acter.arrivalXOrLink;
-            if (link < 1 || link > floar.objects.size() ||
-                !MakesOnOffObje(floar.objects[link - 1])) {
-                problems.Add(TDataList::FloarActers, i,
-                             Sjis("(床スイッチ) のリンク ") + Number(link) +
-                                 Sjis(" が扉かスイッチの物体を指していません"));
-            }
-        } else if (acter.kind != BF_LevelFloar && acter.kind != BF_ForcedLevelFloar) {
+        } else if (acter.kind != BF_FloarSwitch && acter.kind != BF_LevelFloar &&
+                   acter.kind != BF_ForcedLevelFloar) {
             problems.Add(TDataList::FloarActers, i,
                          Sjis("の種類 ") + Number(acter.kind) + Sjis(" は 1 から 4 のはずです"));
         }
@@ -150,6 +136,7 @@ std::vector<TDataProblem> FindStageProblems(const TStageData& stage) {
         CheckObjects(floar, floarProblems);
         CheckItems(floar, floarProblems);
         CheckFloarActers(stage, number, floarProblems);
+        FindFloarLinkProblems(floar, floarProblems);
     }
     return problems;
 }

@@ -118,7 +118,8 @@ TEST_F(SavedungeonContent, CaveRecordsMatchItsFloorData) {
 
     const TSaveFloar& second = save.floars[1];
     EXPECT_EQ(Records(second.onOffs),
-              (std::vector<TSaveOnOff>{{.kind = 1, .subKind = 4, .x = 4, .y = 1, .direction = 2}}));
+              (std::vector<TSaveOnOff>{{.kind = 1, .subKind = 4, .x = 4, .y = 1, .direction = 2},
+                                       {.kind = 1, .subKind = 2, .x = 3, .y = 2, .direction = 2}}));
     EXPECT_EQ(
         Records(second.tiles),
         (std::vector<TSaveTile>{{.kind = 2, .switchKind = 2, .x = 3, .y = 1, .direction = 2}}));

@@ -81,8 +81,7 @@ TEST(DatatoolCheck, TestContentHasNoProblems) {
 }
 
 const TPlantedFault PlantedFaults[] = {
-    {"stages/01-cave.yaml", "kind: switch, sub: 0, dir: N, link: 2",
-     "kind: switch, dir: N, link: 4",
+    {"stages/01-cave.yaml", "kind: switch, sub: 0, dir: N}", "kind: switch, dir: N, link: 4}",
      "3 番目の物体のリンク 4 が扉かスイッチの物体を指していません"},
     {"stages/01-cave.yaml", "kind: enemy, enemy: 1,", "kind: enemy, enemy: 9,",
      "1 番目のゲスト(敵) の ID 9 がフロアの敵テーブルにありません"},
@@ -90,6 +89,10 @@ const TPlantedFault PlantedFaults[] = {
      "2 番目の敵テーブル項目の敵の種類 7 が敵データにありません"},
     {"stages/01-cave.yaml", "link: 2, timer: 5", "link: 5, timer: 5",
      "床スイッチ) のリンク 5 が扉かスイッチの物体を指していません"},
+    {"stages/01-cave.yaml", "kind: switch, sub: 0, dir: N}", "kind: switch, dir: N, link: 2}",
+     "3 番目の物体のリンク 2: 2 番目の物体もこの物体へリンクしています"},
+    {"stages/01-cave.yaml", "kind: switch, sub: 2, link: 2,", "kind: switch, sub: 2, link: 1,",
+     "(床スイッチ) のリンク 1: 1 番目の物体の扉 (副種類 4) はリンクできません"},
     {"stages/01-cave.yaml", "{at: [4, 3], kind: obstacle", "{at: [1, 3], kind: obstacle",
      "both take the guest slot of block (1, 3)"},
     {"stages/01-cave.yaml", "{at: [4, 2], kind: tool, id: 5}", "{at: [1, 1], kind: tool, id: 5}",

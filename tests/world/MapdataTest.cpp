@@ -25,8 +25,8 @@ TDungeonData SampleStages() {
     first.height = 2;
     first.grid = {{{1, 1, 2}, {0, 1, 2}, {5, 0, 3}}, {{0, 2, 2}, {0, 2, 0}, {4, 0, 1}}};
     first.guests = {{0, 1, BG_Enemy, 3, 0, 2, 1, 0}, {2, 1, BG_Obstacle, 200, 4, 0, 2, 9}};
-    first.objects = {{1, 1, BO_Door, 3, 0, 2, 2, 0},
-                     {2, 0, BO_WallSwitch, 1, 0, 3, 1, 0},
+    first.objects = {{1, 1, BO_Door, DoorBySwitchSubKind, 0, 2, 2, 0},
+                     {2, 0, BO_WallSwitch, 1, 0, 3, 0, 0},
                      {0, 0, BO_Fairy, 0, 0, 2, 0, 0},
                      {1, 0, BO_Placeholder, 0, 0, 0, 0, 6}};
     first.items = {{0, 0, BI_Key, 1, 0, 0, 0, 0, 0, 0},
@@ -235,6 +235,39 @@ TEST(Mapdata, PlacementsNoFloarCanHoldAreRefused) {
         {"switch to a placeholder",
          [](TStageData& s) { s.floars[0].floarActers[1].arrivalXOrLink = 4; },
          "床スイッチ) のリンク 4"},
+        {"links both ways", [](TStageData& s) { s.floars[0].objects[1].link = 1; },
+         "2 番目の物体のリンク 1: 1 番目の物体もこの物体へリンクしています"},
+        {"link to itself", [](TStageData& s) { s.floars[0].objects[1].link = 2; },
+         "2 番目の物体のリンク 2 が自分自身を指しています"},
+        {"wall switch linked from two records",
+         [](TStageData& s) {
+             s.floars[0].objects[3] = {1, 0, BO_Door, DoorBySwitchSubKind, 0, 2, 2, 0};
+         },
+         "4 番目の物体のリンク 2: 2 番目の物体の壁スイッチは既に 1 番目の物体とリンクしています"},
+        {"wall switch linked by a floor switch too",
+         [](TStageData& s) { s.floars[0].floarActers[1].arrivalXOrLink = 2; },
+         "(床スイッチ) のリンク 2: 2 番目の物体の壁スイッチは既に 1 番目の物体と"},
+        {"linked wall switch with a link of its own",
+         [](TStageData& s) {
+             s.floars[0].objects[3] = {1, 0, BO_Door, DoorBySwitchSubKind, 0, 2, 0, 0};
+             s.floars[0].objects[1].link = 4;
+         },
+         "2 番目の物体のリンク 4: この壁スイッチは既に 1 番目の物体とリンクしています"},
+        {"link from a locked door", [](TStageData& s) { s.floars[0].objects[0].subKind = 3; },
+         "1 番目の物体のリンク 2: この扉 (副種類 3) はリンクできません"},
+        {"link to a door opened by hand",
+         [](TStageData& s) {
+             s.floars[0].objects[0].subKind = DoorByHandSubKind;
+             s.floars[0].objects[0].link = 0;
+             s.floars[0].objects[1].link = 1;
+         },
+         "2 番目の物体のリンク 1: 1 番目の物体の扉 (副種類 7) はリンクできません"},
+        {"floor switch to a locked door",
+         [](TStageData& s) {
+             s.floars[0].objects[0].subKind = 6;
+             s.floars[0].objects[0].link = 0;
+         },
+         "(床スイッチ) のリンク 1: 1 番目の物体の扉 (副種類 6) はリンクできません"},
     };
     for (const auto& c : cases) {
         auto stages = SampleStages();
