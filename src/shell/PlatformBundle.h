@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/IntervalTimer.h"
 #include "platform/WorkerThread.h"
 
 #include <cstdint>
@@ -22,6 +23,8 @@ struct TPlatformBundle {
     std::shared_ptr<const ITickClock> clock;
     std::function<std::unique_ptr<IMessageSeam>()> makeMessageSeam;
     std::function<std::unique_ptr<IGameWindow>(TDungOperator&)> makeGameWindow;
+    // The story screens' 50 ms timers, on the same clock as the game loop.
+    TIntervalTimerFactory makeIntervalTimer;
     // Seeds the random source of the game's rules.
     std::uint32_t randomSeed = 0;
 };

@@ -1,8 +1,9 @@
 #include "shell/qt/Fm_ending.h"
 
-TFormEnding::TFormEnding(QWidget* owner, std::function<void()> whenClosed)
+TFormEnding::TFormEnding(QWidget* owner, const TIntervalTimerFactory& makeTimer,
+                         std::function<void()> whenClosed)
     : TFormStory(owner, {QStringLiteral("エピローグ"), QSize(305, 179), -34, 465}, StoryLines(),
-                 std::move(whenClosed)) {}
+                 makeTimer, std::move(whenClosed)) {}
 
 QStringList TFormEnding::StoryLines() {
     return {

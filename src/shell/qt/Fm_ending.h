@@ -6,6 +6,7 @@
 class TFormEnding final : public TFormStory {
     Q_OBJECT
 public:
-    TFormEnding(QWidget* owner, std::function<void()> whenClosed);
+    TFormEnding(QWidget* owner, const TIntervalTimerFactory& makeTimer,
+                std::function<void()> whenClosed);
     static QStringList StoryLines();
 };

@@ -15,7 +15,7 @@
 #include "shell/qt/Fm_prolog.h"
 #include "shell/qt/Fm_title.h"
 #include "shell/qt/GameArt.h"
-#include "shell/qt/Px_formmdi.h"
+#include "shell/qt/QtBundle.h"
 #include "shell/qt/ScreenPlace.h"
 #include "world/Mycpp.h"
 
@@ -34,11 +34,15 @@ bool DisplayDepthAccepted(int bitsPerPixel) {
     return bitsPerPixel == 16;
 }
 
-TFormMDIMain::TFormMDIMain(const std::string& settingsPath) : area(new QMdiArea(this)) {
+TFormMDIMain::TFormMDIMain(const std::string& settingsPath)
+    : TFormMDIMain(settingsPath, MakeQtBundle) {}
+
+TFormMDIMain::TFormMDIMain(const std::string& settingsPath, const TBundleMaker& makeBundle)
+    : area(new QMdiArea(this)) {
     setWindowTitle(QStringLiteral("Tessarine"));
     setCentralWidget(area);
     BuildMenu();
-    proxy = std::make_unique<TPX_FormMDI>(*this, settingsPath);
+    proxy = std::make_unique<TPX_FormMDI>(*this, settingsPath, makeBundle);
     DrawBackground();
     CheckPriorityItem(proxy->App().ThreadLevel());
     TCursorTable::CreateInstance().LoadGameCursors();
@@ -159,6 +163,14 @@ void TFormMDIMain::OpenTitle(TApp& opener) {
     title->show();
 }
 
+QMdiSubWindow* TFormMDIMain::Title() const {
+    return title;
+}
+
+TFormStory* TFormMDIMain::Story() const {
+    return story;
+}
+
 void TFormMDIMain::CloseTitle() {
     if (title) {
         QMdiSubWindow* closing = title;
@@ -175,7 +187,7 @@ void TFormMDIMain::OpenStory(TFormStory* window) {
 
 void TFormMDIMain::OpenProlog(TApp& opener) {
     if (!story) {
-        OpenStory(new TFormProlog(this, [this, &opener] {
+        OpenStory(new TFormProlog(this, proxy->StoryTimers(), [this, &opener] {
             story = nullptr;
             opener.NewGame();
         }));
@@ -184,7 +196,7 @@ void TFormMDIMain::OpenProlog(TApp& opener) {
 
 void TFormMDIMain::OpenEnding(TApp& opener) {
     if (!story) {
-        OpenStory(new TFormEnding(this, [this, &opener] {
+        OpenStory(new TFormEnding(this, proxy->StoryTimers(), [this, &opener] {
             story = nullptr;
             opener.EndingClosed();
         }));

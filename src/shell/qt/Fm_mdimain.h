@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/qt/Px_formmdi.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -13,7 +15,6 @@ class TApp;
 class TFormAbout;
 class TFormMsgDialog;
 class TFormStory;
-class TPX_FormMDI;
 
 // Only a high-colour surface shows the game's pictures as they are made.
 bool DisplayDepthAccepted(int bitsPerPixel);
@@ -22,7 +23,9 @@ bool DisplayDepthAccepted(int bitsPerPixel);
 class TFormMDIMain final : public QMainWindow {
     Q_OBJECT
 public:
+    // Assembled on the desktop's platform.
     explicit TFormMDIMain(const std::string& settingsPath);
+    TFormMDIMain(const std::string& settingsPath, const TBundleMaker& makeBundle);
     ~TFormMDIMain() override;
 
     TPX_FormMDI& Proxy() { return *proxy; }
@@ -39,6 +42,9 @@ public:
     void OpenTitle(TApp& opener);
     void CloseTitle();
     bool StoryOpen() const { return !story.isNull(); }
+    // The title and the story screen playing, or null.
+    QMdiSubWindow* Title() const;
+    TFormStory* Story() const;
     void OpenProlog(TApp& opener);
     void OpenEnding(TApp& opener);
 

@@ -1,8 +1,9 @@
 #include "shell/qt/Fm_prolog.h"
 
-TFormProlog::TFormProlog(QWidget* owner, std::function<void()> whenClosed)
+TFormProlog::TFormProlog(QWidget* owner, const TIntervalTimerFactory& makeTimer,
+                         std::function<void()> whenClosed)
     : TFormStory(owner, {QStringLiteral("プロローグ"), QSize(303, 186), -24, 695}, StoryLines(),
-                 std::move(whenClosed)) {}
+                 makeTimer, std::move(whenClosed)) {}
 
 QStringList TFormProlog::StoryLines() {
     return {

@@ -6,6 +6,7 @@
 class TFormProlog final : public TFormStory {
     Q_OBJECT
 public:
-    TFormProlog(QWidget* owner, std::function<void()> whenClosed);
+    TFormProlog(QWidget* owner, const TIntervalTimerFactory& makeTimer,
+                std::function<void()> whenClosed);
     static QStringList StoryLines();
 };

@@ -42,7 +42,7 @@ private:
 } // namespace
 
 TFormStory::TFormStory(QWidget* owner, const TLayout& layout, const QStringList& storyLines,
-                       std::function<void()> whenClosed)
+                       const TIntervalTimerFactory& makeTimer, std::function<void()> whenClosed)
     : QWidget(owner, Qt::Dialog | Qt::WindowStaysOnTopHint), lastTick(layout.lastTick),
       onClosed(std::move(whenClosed)) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,22 +61,21 @@ TFormStory::TFormStory(QWidget* owner, const TLayout& layout, const QStringList&
     list->setGeometry(14, layout.listTop, 313, (list->Count() + 1) * LineHeight);
     lines = list;
 
-    timer.setInterval(50);
-    connect(&timer, &QTimer::timeout, this, &TFormStory::Tick);
-    timer.start();
+    timer = makeTimer(50, [this] { Tick(); });
+    timer->Start();
 }
 
 void TFormStory::Tick() {
     lines->move(lines->x(), lines->y() - 1);
     ++ticks;
     if (ticks > lastTick) {
-        timer.stop();
+        timer->Stop();
         close();
     }
 }
 
 void TFormStory::closeEvent(QCloseEvent* event) {
-    timer.stop();
+    timer->Stop();
     event->accept();
     if (onClosed) {
         auto notify = std::move(onClosed);

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "platform/IntervalTimer.h"
+
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 // A story screen: lines that scroll up one pixel every 50 ms on black, until
-// the story has run its course or the player closes the window.
+// the story has run its course or the player closes the window. Its timer
+// comes from the platform: the real clock on the desktop, the simulator's
+// virtual one there.
 class TFormStory : public QWidget {
     Q_OBJECT
 public:
@@ -18,7 +22,7 @@ public:
     };
 
     TFormStory(QWidget* owner, const TLayout& layout, const QStringList& storyLines,
-               std::function<void()> whenClosed);
+               const TIntervalTimerFactory& makeTimer, std::function<void()> whenClosed);
 
     int Ticks() const { return ticks; }
     // One timer tick, as the timer gives it.
@@ -30,7 +34,7 @@ protected:
 
 private:
     QWidget* lines;
-    QTimer timer;
+    std::unique_ptr<IIntervalTimer> timer;
     int ticks = 0;
     int lastTick;
     std::function<void()> onClosed;

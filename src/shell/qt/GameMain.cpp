@@ -12,11 +12,21 @@
 #include <iostream>
 #include <memory>
 
-int RunGame(int argc, char** argv) {
-    QApplication application(argc, argv);
+void PrepareApplication() {
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ProgramIcon())));
     ApplyGameFont();
+}
+
+void ShowMainWindow(TFormMDIMain& window) {
+    // Without a window manager nothing maximises the window: size it ourselves.
+    window.setGeometry(window.screen()->availableGeometry());
+    window.showMaximized();
+}
+
+int RunGame(int argc, char** argv) {
+    QApplication application(argc, argv);
+    PrepareApplication();
     std::unique_ptr<TFormMDIMain> window;
     try {
         window = std::make_unique<TFormMDIMain>(TApp::SettingsPath());
@@ -27,9 +37,7 @@ int RunGame(int argc, char** argv) {
         QMessageBox::critical(nullptr, QStringLiteral("Tessarine"), QString::fromStdString(text));
         return 1;
     }
-    // Without a window manager nothing maximises the window: size it ourselves.
-    window->setGeometry(window->screen()->availableGeometry());
-    window->showMaximized();
+    ShowMainWindow(*window);
     const int code = QApplication::exec();
     window.reset();
     return code;

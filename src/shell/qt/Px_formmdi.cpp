@@ -2,11 +2,14 @@
 
 #include "shell/App.h"
 #include "shell/qt/Fm_mdimain.h"
-#include "shell/qt/QtBundle.h"
 
-TPX_FormMDI::TPX_FormMDI(TFormMDIMain& mainWindow, std::string settingsPath)
-    : window(mainWindow),
-      app(std::make_unique<TApp>(*this, MakeQtBundle(*this), std::move(settingsPath))) {}
+TPX_FormMDI::TPX_FormMDI(TFormMDIMain& mainWindow, std::string settingsPath,
+                         const TBundleMaker& makeBundle)
+    : window(mainWindow) {
+    TPlatformBundle bundle = makeBundle(*this);
+    storyTimers = bundle.makeIntervalTimer;
+    app = std::make_unique<TApp>(*this, std::move(bundle), std::move(settingsPath));
+}
 
 TPX_FormMDI::~TPX_FormMDI() = default;
 

@@ -1,6 +1,7 @@
 #include "shell/qt/QtBundle.h"
 
 #include "platform/TickClock.h"
+#include "platform/qt/QtIntervalTimer.h"
 #include "platform/qt/QtMessageSeam.h"
 #include "platform/qt/QtWorkerThread.h"
 #include "scene/gl/Glfactory.h"
@@ -24,6 +25,7 @@ TPlatformBundle MakeQtBundle(TPX_FormMDI& mainProxy) {
     bundle.makeGameWindow = [&mainProxy](TDungOperator& dungOperator) {
         return std::make_unique<TPX_FormGame>(dungOperator, mainProxy);
     };
+    bundle.makeIntervalTimer = TQtIntervalTimer::Factory();
     // Each game on the desktop plays differently; the simulator fixes the seed.
     bundle.randomSeed = std::random_device{}();
     return bundle;

@@ -1,4 +1,5 @@
 #include "platform/SjisText.h"
+#include "platform/VirtualTimers.h"
 #include "shell/App.h"
 #include "shell/qt/Background.h"
 #include "shell/qt/Fm_about.h"
@@ -122,31 +123,44 @@ TEST_F(Screens, ClosingTheEndingShowsTheTitle) {
     EXPECT_TRUE(window->TitleOpen());
 }
 
-TEST(StoryScreens, ScrollOnePixelPerTickUntilTheirLastTick) {
+TEST(StoryScreens, ScrollOnePixelEveryFiftyMillisecondsUntilTheirLastTick) {
     struct TCase {
-        std::function<TFormStory*(std::function<void()>)> make;
+        std::function<TFormStory*(const TIntervalTimerFactory&, std::function<void()>)> make;
         int lastTick;
         int lines;
         int top;
     };
-    const TCase cases[] = {
-        {[](std::function<void()> closed) { return new TFormProlog(nullptr, std::move(closed)); },
-         695, 21, -24},
-        {[](std::function<void()> closed) { return new TFormEnding(nullptr, std::move(closed)); },
-         465, 11, -34}};
+    const TCase cases[] = {{[](const TIntervalTimerFactory& timers, std::function<void()> closed) {
+                                return new TFormProlog(nullptr, timers, std::move(closed));
+                            },
+                            695, 21, -24},
+                           {[](const TIntervalTimerFactory& timers, std::function<void()> closed) {
+                                return new TFormEnding(nullptr, timers, std::move(closed));
+                            },
+                            465, 11, -34}};
     for (const TCase& c : cases) {
+        // The story's timer runs on a clock the test moves.
+        TVirtualTickClock clock;
+        TVirtualTimers timers(clock);
         bool closed = false;
-        QPointer<TFormStory> story = c.make([&] { closed = true; });
+        QPointer<TFormStory> story = c.make(timers.Factory(), [&] { closed = true; });
         story->show();
         EXPECT_EQ(story->Lines()->height(), (9 + c.lines + 1) * 24);
         EXPECT_EQ(story->Lines()->y(), c.top);
-        for (int tick = 0; tick < c.lastTick; ++tick) {
-            story->Tick();
-        }
+        const auto runFor = [&](std::uint32_t milliseconds) {
+            clock.Advance(milliseconds);
+            while (timers.FireNext()) {
+            }
+        };
+        runFor(49);
+        EXPECT_EQ(story->Lines()->y(), c.top) << "no tick before 50 ms";
+        runFor(1 + 50 * static_cast<std::uint32_t>(c.lastTick - 1));
         EXPECT_FALSE(closed);
+        EXPECT_EQ(story->Ticks(), c.lastTick);
         EXPECT_EQ(story->Lines()->y(), c.top - c.lastTick);
-        story->Tick();
+        runFor(50);
         EXPECT_TRUE(closed) << c.lastTick + 1 << " ticks";
+        EXPECT_FALSE(timers.NextDue().has_value()) << "a closed story's timer stops";
         ProcessEventsUntil([&] { return story.isNull(); }, 1000);
         EXPECT_TRUE(story.isNull()) << "a closed story window is destroyed";
     }
