@@ -15,40 +15,48 @@ void TNullGrph::SwapList(const std::string& sjisText) {
     }
 }
 
-TNullEngine::TNullEngine() : camera(std::make_unique<TViewMat>()) {}
+TNullEngine::TNullEngine(bool keep) : keepRecord(keep), camera(std::make_unique<TViewMat>()) {}
+
+void TNullEngine::Record(std::string call) {
+    if (keepRecord) {
+        calls.push_back(std::move(call));
+    }
+}
 
 void TNullEngine::InitDevice(void*, std::uint8_t fullscreen, std::int32_t w, std::int32_t h) {
     camera = std::make_unique<TViewMat>();
     projection = TOneMat();
     width = w;
     height = h;
-    calls.push_back("InitDevice " + std::to_string(fullscreen) + " " + std::to_string(w) + " " +
-                    std::to_string(h));
+    Record("InitDevice " + std::to_string(fullscreen) + " " + std::to_string(w) + " " +
+           std::to_string(h));
 }
 
 void TNullEngine::BeginFrame() {
-    calls.emplace_back("BeginFrame");
+    Record("BeginFrame");
 }
 
 void TNullEngine::EndFrame() {
-    calls.emplace_back("EndFrame");
+    Record("EndFrame");
 }
 
 void TNullEngine::Draw(I3DGrph& graphics, const IMatrix& world) {
-    calls.emplace_back("Draw");
-    draws.push_back({&graphics, world.GetOneMat().Values()});
+    Record("Draw");
+    if (keepRecord) {
+        draws.push_back({&graphics, world.GetOneMat().Values()});
+    }
 }
 
 void TNullEngine::ApplyView() {
-    calls.emplace_back("ApplyView");
+    Record("ApplyView");
 }
 
 void TNullEngine::SetupScene() {
-    calls.emplace_back("SetupScene");
+    Record("SetupScene");
 }
 
 void TNullEngine::SetColorKey(const std::string& sjisTextureName, std::uint32_t colour) {
-    calls.push_back("SetColorKey " + sjisTextureName + " " + std::to_string(colour));
+    Record("SetColorKey " + sjisTextureName + " " + std::to_string(colour));
 }
 
 void TNullEngine::GetViewProj(TOneMat& out) {
@@ -57,7 +65,7 @@ void TNullEngine::GetViewProj(TOneMat& out) {
 
 void TNullEngine::SetProjection(float xScale, float zNear, float zFar, float fovY) {
     projection = ProjectionMat(xScale, zNear, zFar, fovY);
-    calls.emplace_back("SetProjection");
+    Record("SetProjection");
 }
 
 void TNullEngine::ClearLog() {

@@ -32,6 +32,7 @@ private:
 
 // An engine that draws nothing and records its calls, with the camera and the
 // projection worked out as the real engine does, so picking works headless.
+// A long headless run keeps no record, or it would grow with every frame.
 class TNullEngine final : public I3DEngine {
 public:
     struct TDrawCall {
@@ -39,7 +40,7 @@ public:
         TMatValues world;
     };
 
-    TNullEngine();
+    explicit TNullEngine(bool keepRecord = true);
 
     void InitDevice(void* window, std::uint8_t fullscreen, std::int32_t width,
                     std::int32_t height) override;
@@ -64,6 +65,9 @@ public:
     void ClearLog();
 
 private:
+    void Record(std::string call);
+
+    bool keepRecord;
     std::unique_ptr<TViewMat> camera;
     TOneMat projection;
     int width = 0;

@@ -60,38 +60,45 @@ TEST(Projection, MapsNearToZeroAndFarToOne) {
     }
 }
 
-TEST(NullEngine, RecordsCallsAndWorksOutViewProjection) {
-    TNullEngine engine;
-    engine.GetViewMat().Move(5, 0, 0);
-    engine.InitDevice(nullptr, 0, 491, 504);
-    EXPECT_EQ(engine.GetViewMat().GetOneMat().Values(), IdentityMat());
-    engine.SetupScene();
-    engine.GetViewMat().Move(0, 0, -10);
-    engine.SetProjection(1, 1, 100, 1.0f);
-    engine.ApplyView();
-    engine.SetColorKey("Obje/k.bmp", 0);
-    engine.BeginFrame();
-    TNullGrph grph;
-    TOneMat world;
-    world.Move(1, 2, 3);
-    engine.Draw(grph, world);
-    engine.EndFrame();
-    EXPECT_EQ(engine.Calls(),
-              (std::vector<std::string>{"InitDevice 0 491 504", "SetupScene", "SetProjection",
-                                        "ApplyView", "SetColorKey Obje/k.bmp 0", "BeginFrame",
-                                        "Draw", "EndFrame"}));
-    ASSERT_EQ(engine.Draws().size(), 1u);
-    EXPECT_EQ(engine.Draws()[0].graphics, &grph);
-    EXPECT_EQ(engine.Draws()[0].world, world.Values());
+TEST(NullEngine, RecordsCallsWhenAskedAndWorksOutViewProjection) {
+    for (const bool keepRecord : {true, false}) {
+        TNullEngine engine(keepRecord);
+        engine.GetViewMat().Move(5, 0, 0);
+        engine.InitDevice(nullptr, 0, 491, 504);
+        EXPECT_EQ(engine.GetViewMat().GetOneMat().Values(), IdentityMat());
+        engine.SetupScene();
+        engine.GetViewMat().Move(0, 0, -10);
+        engine.SetProjection(1, 1, 100, 1.0f);
+        engine.ApplyView();
+        engine.SetColorKey("Obje/k.bmp", 0);
+        engine.BeginFrame();
+        TNullGrph grph;
+        TOneMat world;
+        world.Move(1, 2, 3);
+        engine.Draw(grph, world);
+        engine.EndFrame();
+        if (keepRecord) {
+            EXPECT_EQ(engine.Calls(),
+                      (std::vector<std::string>{
+                          "InitDevice 0 491 504", "SetupScene", "SetProjection", "ApplyView",
+                          "SetColorKey Obje/k.bmp 0", "BeginFrame", "Draw", "EndFrame"}));
+            ASSERT_EQ(engine.Draws().size(), 1u);
+            EXPECT_EQ(engine.Draws()[0].graphics, &grph);
+            EXPECT_EQ(engine.Draws()[0].world, world.Values());
+        } else {
+            EXPECT_TRUE(engine.Calls().empty());
+            EXPECT_TRUE(engine.Draws().empty());
+        }
 
-    // The point straight ahead of the eye lands in the middle of the view.
-    TOneMat viewProj;
-    engine.GetViewProj(viewProj);
-    const auto centre = ProjectToScreen(viewProj, 0, 0, 0, 491, 504);
-    ASSERT_TRUE(centre.has_value());
-    EXPECT_EQ(centre->x, 245);
-    EXPECT_EQ(centre->y, 252);
-    EXPECT_FALSE(ProjectToScreen(viewProj, 0, 0, -20, 491, 504).has_value());
+        // The point straight ahead of the eye lands in the middle of the view.
+        TOneMat viewProj;
+        engine.GetViewProj(viewProj);
+        const auto centre = ProjectToScreen(viewProj, 0, 0, 0, 491, 504);
+        ASSERT_TRUE(centre.has_value());
+        EXPECT_EQ(centre->x, 245);
+        EXPECT_EQ(centre->y, 252);
+        EXPECT_FALSE(ProjectToScreen(viewProj, 0, 0, -20, 491, 504).has_value());
+    }
 }
 
 } // namespace
