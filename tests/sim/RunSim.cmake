@@ -1,0 +1,46 @@
+# Runs tessarine-sim on a fresh copy of the test content and checks its exit
+# status; with REPEAT, runs it twice more on fresh copies and checks that the
+# traces are the same bytes. No display: the simulator needs none.
+#   cmake -DSIM=... -DDATA=... -DOBJE=... -DWORK=... -DSCRIPT=... -DEXIT=0
+#         [-DREPEAT=ON] [-DSEED=N] [-DSTDERR=regex] -P RunSim.cmake
+unset(ENV{DISPLAY})
+unset(ENV{QT_QPA_PLATFORM})
+if(NOT DEFINED SEED)
+  set(SEED 1)
+endif()
+
+function(run_sim name out_trace out_status out_stderr)
+  set(game ${WORK}/${name})
+  file(REMOVE_RECURSE ${game})
+  file(MAKE_DIRECTORY ${game})
+  file(COPY ${DATA} ${OBJE} DESTINATION ${game})
+  execute_process(COMMAND ${SIM} --game ${game} --script ${SCRIPT} --seed ${SEED}
+                          --trace ${WORK}/${name}.trace
+                  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+  message("${output}${errors}")
+  set(${out_trace} ${WORK}/${name}.trace PARENT_SCOPE)
+  set(${out_status} ${status} PARENT_SCOPE)
+  set(${out_stderr} "${errors}" PARENT_SCOPE)
+endfunction()
+
+run_sim(first trace status errors)
+if(NOT status STREQUAL EXIT)
+  message(FATAL_ERROR "exit status ${status}, expected ${EXIT}")
+endif()
+if(DEFINED STDERR AND NOT errors MATCHES "${STDERR}")
+  message(FATAL_ERROR "standard error does not match ${STDERR}")
+endif()
+if(REPEAT)
+  file(SIZE ${trace} size)
+  if(size EQUAL 0)
+    message(FATAL_ERROR "the trace is empty")
+  endif()
+  foreach(run second third)
+    run_sim(${run} again status errors)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${trace} ${again}
+                    RESULT_VARIABLE different)
+    if(different)
+      message(FATAL_ERROR "the ${run} run's trace differs from the first")
+    endif()
+  endforeach()
+endif()

@@ -1,0 +1,34 @@
+#include "SimBundle.h"
+
+#include "platform/InlineWorkerThread.h"
+#include "scene/Dx7factory.h"
+#include "scene/Dx7grph.h"
+#include "scene/NullEngine.h"
+#include "scene/gl/Glfactory.h"
+#include "shell/qt/Px_formgame.h"
+
+TSimPlatform::TSimPlatform(bool drawFrames, std::uint32_t randomSeed, std::ostream& out)
+    : draw(drawFrames), seed(randomSeed), messages(out) {}
+
+TPlatformBundle TSimPlatform::Bundle(TPX_FormMDI& mainProxy) {
+    TPlatformBundle bundle;
+    bundle.createGraphicsFactory = [drawFrames = draw]() -> TDX7Factory& {
+        if (drawFrames) {
+            return CreateGLGraphicsFactory();
+        }
+        // The models are read all the same: a missing one shows as in the game.
+        return TDX7Factory::CreateInstance(std::make_unique<TDX7_Xfile>(),
+                                           [] { return std::make_unique<TNullEngine>(false); });
+    };
+    bundle.makeWorkerThread = TInlineWorkerThread::Factory(thread);
+    bundle.clock = clock;
+    bundle.makeMessageSeam = [this] { return std::make_unique<TSimSeam>(answers, messages); };
+    bundle.makeGameWindow = [this, &mainProxy](TDungOperator& dungOperator) {
+        auto made = std::make_unique<TPX_FormGame>(dungOperator, mainProxy);
+        gameWindow = made.get();
+        return made;
+    };
+    bundle.makeIntervalTimer = timers.Factory();
+    bundle.randomSeed = seed;
+    return bundle;
+}

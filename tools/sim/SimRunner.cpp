@@ -1,0 +1,397 @@
+#include "SimRunner.h"
+
+#include "SimInput.h"
+#include "core/SimErrors.h"
+#include "platform/FailureReport.h"
+#include "shell/App.h"
+#include "shell/Dungoperator.h"
+#include "shell/qt/Fm_mdimain.h"
+#include "shell/qt/Fm_story.h"
+#include "shell/qt/GameMain.h"
+#include "shell/qt/Px_formgame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QTimer>
+#include <array>
+#include <map>
+
+namespace {
+
+constexpr int WaitLimit = 20'000;
+
+// The game window's controls by the names the window gives them.
+std::string ControlName(const TSimCommand& command) {
+    if (command.name == "move") {
+        // The move buttons by direction: north, east, south, west, then the
+        // diagonals clockwise from north-east.
+        static const std::array<const char*, 8> moves = {
+            "SpeedButton2", "SpeedButton3", "SpeedButton4", "SpeedButton5",
+            "SpeedButton6", "SpeedButton7", "SpeedButton8", "SpeedButton9"};
+        return moves[static_cast<std::size_t>(command.number)];
+    }
+    static const std::map<std::string, std::string> named = {{"◆", "SpeedButton1"},
+                                                             {"アイテム", "SpeedButton10"},
+                                                             {"セーブ", "SpeedButton11"},
+                                                             {"クリア", "SpeedButton12"},
+                                                             {"ロード", "SpeedButton13"},
+                                                             {"高速モード", "Panel7"},
+                                                             {"▼", "Panel2"}};
+    return named.at(command.name);
+}
+
+QAction* FindMenuItem(const QList<QAction*>& actions, const QString& caption) {
+    for (QAction* action : actions) {
+        if (action->isSeparator()) {
+            continue;
+        }
+        if (action->menu()) {
+            if (QAction* found = FindMenuItem(action->menu()->actions(), caption)) {
+                return found;
+            }
+        } else if (action->text().remove(QLatin1Char('&')) == caption) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+// The commands whose game side is there: the save dialog, the entrance
+// screen, talks, the equipment screen and a heroine to walk are still coming.
+bool Playable(TSimVerb verb) {
+    switch (verb) {
+    case TSimVerb::Slot:
+    case TSimVerb::Entrance:
+    case TSimVerb::Choose:
+    case TSimVerb::Equip:
+    case TSimVerb::Unite:
+    case TSimVerb::Walk:
+    case TSimVerb::Face:
+        return false;
+    default:
+        return true;
+    }
+}
+
+std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace
+
+TSimRunner::TSimRunner(const TSimOptions& simOptions, std::vector<TSimCommand> script,
+                       std::ostream& output, std::ostream& errors)
+    : options(simOptions), commands(std::move(script)), out(output), err(errors),
+      platform(simOptions.draw, simOptions.seed, output) {
+    nextCommand.setSingleShot(true);
+    nextCommand.setInterval(0);
+    connect(&nextCommand, &QTimer::timeout, this, [this] { RunNext(); });
+}
+
+TSimRunner::~TSimRunner() = default;
+
+std::string TSimRunner::NotYetPlayable(const std::vector<TSimCommand>& commands) {
+    for (const TSimCommand& command : commands) {
+        if (!Playable(command.verb)) {
+            return "line " + std::to_string(command.line) + ": not yet playable: " + command.text;
+        }
+    }
+    return {};
+}
+
+int TSimRunner::Run() {
+    if (!options.trace.empty()) {
+        trace = std::make_unique<std::ofstream>(options.trace, std::ios::binary | std::ios::trunc);
+        if (!*trace) {
+            err << "tessarine-sim: cannot write the trace " << options.trace << '\n';
+            return SimError;
+        }
+    }
+    try {
+        // The settings file goes into the game folder, as beside the executable.
+        window = std::make_unique<TFormMDIMain>(
+            "Tessarine.ini", [this](TPX_FormMDI& mainProxy) { return platform.Bundle(mainProxy); });
+    } catch (...) {
+        err << "tessarine-sim: error of the game: " << FailureTextUtf8(std::current_exception())
+            << '\n';
+        return SimError;
+    }
+    clockwork =
+        std::make_unique<TSimClockwork>(platform.Clock(), platform.Timers(), platform.Thread(),
+                                        [] { QCoreApplication::sendPostedEvents(); });
+    ShowMainWindow(*window);
+    // The title comes by an event the window posts when it is shown.
+    QCoreApplication::sendPostedEvents();
+    nextCommand.start();
+    QApplication::exec();
+    try {
+        // Writes the settings as the program's end would.
+        window.reset();
+    } catch (...) {
+        err << "tessarine-sim: error of the game: " << FailureTextUtf8(std::current_exception())
+            << '\n';
+        return SimError;
+    }
+    return status;
+}
+
+void TSimRunner::Finish(int exitStatus) {
+    if (!finished) {
+        finished = true;
+        status = exitStatus;
+        // Ends every loop, also that of a modal window still open.
+        QCoreApplication::exit(exitStatus);
+    }
+}
+
+void TSimRunner::RunNext() {
+    if (finished) {
+        return;
+    }
+    if (next == commands.size()) {
+        Finish(SimPassed);
+        return;
+    }
+    const TSimCommand& command = commands[next++];
+    // Started first: a command that opens a modal window returns only when it
+    // closes, and the commands that close it run in its loop.
+    nextCommand.start();
+    try {
+        if (!window->isVisible()) {
+            throw TSimFailure("the program has ended: its main window is closed");
+        }
+        Execute(command);
+        TSimAnswers& answers = platform.Answers();
+        if (!answers.unanswered.empty()) {
+            const std::string question = answers.unanswered.front();
+            answers.unanswered.clear();
+            throw TSimFailure("the game asked \"" + question + "\" and no answer was given");
+        }
+        clockwork->Wake();
+    } catch (const TSimFailure& failure) {
+        ReportFailure(command, failure.what());
+        Finish(SimFailed);
+    } catch (const TSimScriptError& error) {
+        err << "tessarine-sim: line " << command.line << ": " << command.text << "\n  "
+            << error.what() << '\n';
+        Finish(SimError);
+    } catch (...) {
+        err << "tessarine-sim: line " << command.line << ": " << command.text
+            << "\n  error of the game: " << FailureTextUtf8(std::current_exception()) << '\n';
+        Finish(SimError);
+    }
+}
+
+void TSimRunner::ReportFailure(const TSimCommand& command, const std::string& why) {
+    err << "tessarine-sim: line " << command.line << ": " << command.text << "\n  failed: " << why
+        << "\n  state: " << State().Line() << '\n';
+}
+
+void TSimRunner::Execute(const TSimCommand& command) {
+    switch (command.verb) {
+    case TSimVerb::Key:
+    case TSimVerb::Hold:
+    case TSimVerb::Release:
+        Key(command);
+        break;
+    case TSimVerb::Button:
+        Button(command);
+        break;
+    case TSimVerb::Menu:
+        Menu(command);
+        break;
+    case TSimVerb::Title:
+        Title(command);
+        break;
+    case TSimVerb::Answer:
+        platform.Answers().yesNo.push_back(command.number);
+        break;
+    case TSimVerb::Steps:
+        for (int i = 0; i < command.number; ++i) {
+            Step();
+        }
+        break;
+    case TSimVerb::Wait:
+        Wait();
+        break;
+    case TSimVerb::Close:
+        Close();
+        break;
+    case TSimVerb::Expect:
+        Expect(command);
+        break;
+    case TSimVerb::State:
+        out << State().Line() << std::endl;
+        break;
+    case TSimVerb::Screenshot:
+        Screenshot(command);
+        break;
+    default:
+        throw TSimScriptError("not yet playable: " + command.text);
+    }
+}
+
+void TSimRunner::Step() {
+    clockwork->Step();
+    if (trace) {
+        *trace << State().Line() << '\n';
+    }
+}
+
+void TSimRunner::Wait() {
+    // At least one step: an order given just now is taken by the next one.
+    for (int steps = 1;; ++steps) {
+        Step();
+        if (window->Proxy().App().DungOperator().MapState() <= 0) {
+            return;
+        }
+        if (steps == WaitLimit) {
+            throw TSimFailure("the map did not wait for the player within " +
+                              std::to_string(WaitLimit) + " steps");
+        }
+    }
+}
+
+void TSimRunner::Expect(const TSimCommand& command) {
+    const TSimState state = State();
+    std::string mismatches;
+    for (const auto& [key, wanted] : command.expectations) {
+        const std::string& value = state.Value(key);
+        if (value != wanted) {
+            mismatches +=
+                (mismatches.empty() ? "" : "; ") + key + " is " + value + ", expected " + wanted;
+        }
+    }
+    if (!mismatches.empty()) {
+        throw TSimFailure(mismatches);
+    }
+}
+
+QWidget* TSimRunner::GameForm() const {
+    const TPX_FormGame* gameWindow = platform.GameWindow();
+    QMdiSubWindow* child = gameWindow ? gameWindow->Window() : nullptr;
+    return child ? child->widget() : nullptr;
+}
+
+QWidget& TSimRunner::RequireGameForm(const TSimCommand& command) const {
+    QWidget* form = GameForm();
+    if (!form) {
+        throw TSimFailure("no game window for " + command.text);
+    }
+    return *form;
+}
+
+void TSimRunner::Key(const TSimCommand& command) {
+    QWidget& form = RequireGameForm(command);
+    // Keys go where the window's keyboard focus is, else to the window.
+    QWidget* focus = form.focusWidget();
+    QWidget& target = focus ? *focus : form;
+    const TSimQtKey key = QtKeyOf(command.name, command.ctrl);
+    if (command.verb != TSimVerb::Release) {
+        SendKey(target, key, true);
+    }
+    if (command.verb != TSimVerb::Hold) {
+        SendKey(target, key, false);
+    }
+}
+
+void TSimRunner::Button(const TSimCommand& command) {
+    QWidget& form = RequireGameForm(command);
+    const std::string name = ControlName(command);
+    QWidget* control = form.findChild<QWidget*>(QString::fromStdString(name));
+    if (!control) {
+        throw TSimFailure("the game window has no control " + name + " for " + command.text);
+    }
+    if (!control->isVisible() || !control->isEnabled()) {
+        throw TSimFailure(name + " is hidden or disabled");
+    }
+    SendClick(*control, command.otherButton ? Qt::RightButton : Qt::LeftButton);
+}
+
+void TSimRunner::Menu(const TSimCommand& command) {
+    QAction* item =
+        FindMenuItem(window->menuBar()->actions(), QString::fromStdString(command.name));
+    if (!item) {
+        throw TSimScriptError("the main window has no menu item " + command.name);
+    }
+    if (!item->isEnabled()) {
+        throw TSimFailure("the menu item " + command.name + " is disabled");
+    }
+    item->trigger();
+}
+
+void TSimRunner::Title(const TSimCommand& command) {
+    QMdiSubWindow* title = window->Title();
+    if (!title) {
+        throw TSimFailure("no title on screen");
+    }
+    auto* label = title->findChild<QLabel*>(command.name == "START" ? QStringLiteral("Label1")
+                                                                    : QStringLiteral("Label2"));
+    if (!label) {
+        throw TSimFailure("the title has no " + command.name);
+    }
+    SendClick(*label, Qt::LeftButton);
+}
+
+void TSimRunner::Close() {
+    // The topmost first: a modal dialog above a story screen.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->close();
+        return;
+    }
+    if (TFormStory* story = window->Story()) {
+        story->close();
+        return;
+    }
+    throw TSimFailure("no story window or dialog to close");
+}
+
+QPixmap TSimRunner::Picture() const {
+    if (QWidget* form = GameForm()) {
+        return form->grab();
+    }
+    // No game window: the main window as the player sees it, with the story
+    // screen and a modal dialog over it where they stand.
+    QPixmap picture = window->grab();
+    QPainter painter(&picture);
+    const QPoint origin = window->mapToGlobal(QPoint(0, 0));
+    for (QWidget* above :
+         {static_cast<QWidget*>(window->Story()), QApplication::activeModalWidget()}) {
+        if (above && above->isVisible()) {
+            painter.drawPixmap(above->mapToGlobal(QPoint(0, 0)) - origin, above->grab());
+        }
+    }
+    return picture;
+}
+
+void TSimRunner::Screenshot(const TSimCommand& command) {
+    const QString file = QString::fromStdString(command.name);
+    if (!Picture().save(file, "PNG")) {
+        throw TSimScriptError("cannot write the picture " + command.name);
+    }
+}
+
+TSimState TSimRunner::State() const {
+    TSimState state;
+    state.Set("step", std::to_string(clockwork->Steps()));
+    ReadOperatorState(window->Proxy().App().DungOperator(), state);
+    state.Set("title", window->TitleOpen() ? "1" : "0");
+    const TFormStory* story = window->Story();
+    state.Set("story", story ? Utf8(story->windowTitle()) : "-");
+    const TPX_FormGame* gameWindow = platform.GameWindow();
+    QMdiSubWindow* child = gameWindow ? gameWindow->Window() : nullptr;
+    state.Set("window", child ? "1" : "0");
+    state.Set("caption", child ? Utf8(child->windowTitle()) : "-");
+    const QAction* retry =
+        FindMenuItem(window->menuBar()->actions(), QStringLiteral("やり直し..."));
+    state.Set("retry", retry && retry->isEnabled() ? "1" : "0");
+    const QWidget* modal = QApplication::activeModalWidget();
+    state.Set("dialog", modal ? Utf8(modal->windowTitle()) : "-");
+    return state;
+}
