@@ -1,9 +1,17 @@
 # Runs tessarine-sim on a fresh copy of the test content and checks its exit
 # status; with REPEAT, runs it twice more on fresh copies and checks that the
-# traces are the same bytes. No display: the simulator needs none.
+# traces are the same bytes. No display: the simulator needs none, unless
+# DRAW asks for the OpenGL engine; PICTURES are then the files the script
+# must have written (it runs in WORK).
 #   cmake -DSIM=... -DDATA=... -DOBJE=... -DWORK=... -DSCRIPT=... -DEXIT=0
-#         [-DREPEAT=ON] [-DSEED=N] [-DSTDERR=regex] -P RunSim.cmake
-unset(ENV{DISPLAY})
+#         [-DREPEAT=ON] [-DSEED=N] [-DSTDERR=regex] [-DDRAW=ON -DPICTURES=a.png;b.png]
+#         -P RunSim.cmake
+set(draw_option)
+if(DRAW)
+  set(draw_option --draw)
+else()
+  unset(ENV{DISPLAY})
+endif()
 unset(ENV{QT_QPA_PLATFORM})
 if(NOT DEFINED SEED)
   set(SEED 1)
@@ -15,7 +23,8 @@ function(run_sim name out_trace out_status out_stderr)
   file(MAKE_DIRECTORY ${game})
   file(COPY ${DATA} ${OBJE} DESTINATION ${game})
   execute_process(COMMAND ${SIM} --game ${game} --script ${SCRIPT} --seed ${SEED}
-                          --trace ${WORK}/${name}.trace
+                          --trace ${WORK}/${name}.trace ${draw_option}
+                  WORKING_DIRECTORY ${WORK}
                   RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
   message("${output}${errors}")
   set(${out_trace} ${WORK}/${name}.trace PARENT_SCOPE)
@@ -30,6 +39,12 @@ endif()
 if(DEFINED STDERR AND NOT errors MATCHES "${STDERR}")
   message(FATAL_ERROR "standard error does not match ${STDERR}")
 endif()
+foreach(picture ${PICTURES})
+  file(READ ${WORK}/${picture} signature LIMIT 8 HEX)
+  if(NOT signature STREQUAL "89504e470d0a1a0a")
+    message(FATAL_ERROR "${picture} is not a PNG picture")
+  endif()
+endforeach()
 if(REPEAT)
   file(SIZE ${trace} size)
   if(size EQUAL 0)

@@ -9,6 +9,7 @@
 #include "support/TempFolder.h"
 #include "support/TestBundle.h"
 #include "support/TestContent.h"
+#include "support/TestMap.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -113,6 +114,19 @@ TEST_F(SimClockwork, TheStateLineReadsTheOperator) {
     EXPECT_EQ(state.Value("mapstate"), "0");
     EXPECT_EQ(state.Value("enemies"), "0");
     EXPECT_EQ(state.Value("caption"), "ダンジョン_地下_3階") << "one word a field";
+    EXPECT_EQ(state.Value("hero"), "-") << "a map without a heroine";
+
+    app->DungOperator().EnterScene(
+        [] {
+            auto map = std::make_unique<TTestMap>(
+                std::initializer_list<std::string_view>{"#####", "#...#", "#...#", "#####"}, true);
+            map->PlaceHero(3, 2, 6);
+            return map;
+        },
+        THeroWhereabouts::Village);
+    ReadOperatorState(app->DungOperator(), state);
+    EXPECT_EQ(state.Value("map"), "village");
+    EXPECT_EQ(state.Value("hero"), "3,2,6") << "her block and facing";
 }
 
 } // namespace

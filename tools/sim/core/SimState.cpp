@@ -2,6 +2,7 @@
 
 #include "activemap/Activemap.h"
 #include "shell/Dungoperator.h"
+#include "world/Dungblock.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -66,4 +67,9 @@ void ReadOperatorState(const TDungOperator& dungOperator, TSimState& state) {
     state.Set("map", map->IsVillage() ? "village" : "dungeon");
     state.Set("num", std::to_string(map->GetNumber()));
     state.Set("enemies", std::to_string(map->EnemyCount()));
+    if (map->GetHeroActer()) {
+        const TDungBlock* block = map->HeroBlock();
+        state.Set("hero", std::to_string(block->GetX()) + "," + std::to_string(block->GetY()) +
+                              "," + std::to_string(map->HeroFacing()));
+    }
 }

@@ -27,5 +27,5 @@ private:
 };
 
 // The fields the dungeon operator knows: the heroine's whereabouts and the
-// active map, its number, turn state and enemies.
+// active map, its number, turn state, enemies and where the heroine stands.
 void ReadOperatorState(const TDungOperator& dungOperator, TSimState& state);
