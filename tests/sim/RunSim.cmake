@@ -3,9 +3,10 @@
 # traces are the same bytes. No display: the simulator needs none, unless
 # DRAW asks for the OpenGL engine; PICTURES are then the files the script
 # must have written (it runs in WORK).
+# REMOVE names a file taken out of the game folder.
 #   cmake -DSIM=... -DDATA=... -DOBJE=... -DWORK=... -DSCRIPT=... -DEXIT=0
 #         [-DREPEAT=ON] [-DSEED=N] [-DSTDERR=regex] [-DDRAW=ON -DPICTURES=a.png;b.png]
-#         -P RunSim.cmake
+#         [-DREMOVE=Data/ObjeData] -P RunSim.cmake
 set(draw_option)
 if(DRAW)
   set(draw_option --draw)
@@ -22,6 +23,9 @@ function(run_sim name out_trace out_status out_stderr)
   file(REMOVE_RECURSE ${game})
   file(MAKE_DIRECTORY ${game})
   file(COPY ${DATA} ${OBJE} DESTINATION ${game})
+  if(DEFINED REMOVE)
+    file(REMOVE ${game}/${REMOVE})
+  endif()
   execute_process(COMMAND ${SIM} --game ${game} --script ${SCRIPT} --seed ${SEED}
                           --trace ${WORK}/${name}.trace ${draw_option}
                   WORKING_DIRECTORY ${WORK}
