@@ -3,6 +3,7 @@
 #include "Checker.h"
 #include "Content.h"
 #include "DataKinds.h"
+#include "Report.h"
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
 #include "world/DataFile.h"
@@ -16,7 +17,8 @@ namespace fs = std::filesystem;
 
 constexpr char Usage[] = "usage: tessarine-datatool build SRC_DIR OUT_DIR\n"
                          "       tessarine-datatool dump FILE [--into SRC_DIR]\n"
-                         "       tessarine-datatool check SRC_DIR [--game GAME_DIR]\n";
+                         "       tessarine-datatool check SRC_DIR [--game GAME_DIR]\n"
+                         "       tessarine-datatool report SRC_DIR\n";
 
 // A problem in the sources, with the path the user gave.
 std::string Located(const fs::path& sourceDir, const TSourceLocation& where) {
@@ -140,6 +142,11 @@ int RunDatatool(const std::vector<std::string>& arguments, std::ostream& out, st
         }
         if (command == "dump" && args.size() == 2) {
             return Dump(args[1], into, out);
+        }
+        if (command == "report" && args.size() == 2) {
+            sourceDir = args[1];
+            WriteContentReport(ReadContent(sourceDir), out);
+            return 0;
         }
         if (command == "check" && args.size() == 2) {
             sourceDir = args[1];
