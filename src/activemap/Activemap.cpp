@@ -37,27 +37,20 @@ void IActiveMap::RemoveObjectRecord(const std::uint8_t*) {
     throw TGameError(Sjis("妖精と力の記録がないマップで妖精か力の記録を消そうとしました"));
 }
 
-void IActiveMap::ReserveOnHero(DA_State id, std::uint8_t param) {
-    IDungActer* hero = GetHeroActer();
-    IDA_State* order = hero->StateOf(id);
-    order->SetParam(param);
-    hero->Reserve(order);
-}
-
 void IActiveMap::OrderMove(std::uint8_t dir) {
-    ReserveOnHero(das_MoveOrder, dir);
+    GetHeroActer()->ReserveOrder(das_MoveOrder, dir);
 }
 
 void IActiveMap::OrderDash(std::uint8_t dir) {
-    ReserveOnHero(das_Dash, dir);
+    GetHeroActer()->ReserveOrder(das_Dash, dir);
 }
 
 void IActiveMap::OrderStop() {
-    ReserveOnHero(das_Wait, 0);
+    GetHeroActer()->ReserveOrder(das_Wait, 0);
 }
 
 void IActiveMap::OrderAction() {
-    ReserveOnHero(das_ActOrder, 0);
+    GetHeroActer()->ReserveOrder(das_ActOrder, 0);
 }
 
 TDungBlock* IActiveMap::HeroBlock() const {

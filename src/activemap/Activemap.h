@@ -94,7 +94,5 @@ public:
     TOutField* OutField(int i) const;
 
 private:
-    void ReserveOnHero(DA_State id, std::uint8_t param);
-
     TOutFields outFields;
 };

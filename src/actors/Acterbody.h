@@ -18,6 +18,10 @@ public:
     // One tick of the current motion; true once the motion has run out.
     virtual bool Step() = 0;
     virtual void SetPartVisible(int index, bool visible) = 0;
+    // Every part back to its planned pose.
+    virtual void ResetPose() = 0;
+    // Shows the end pose of a motion at once.
+    virtual void RunMotionToEnd(std::int16_t index) = 0;
 };
 
 // Makes the bodies of actors by acter number; the number decides what the

@@ -17,6 +17,8 @@ public:
     void StopMotion() override { acter->StopMotion(); }
     bool Step() override { return acter->Step(); }
     void SetPartVisible(int index, bool visible) override;
+    void ResetPose() override { acter->ResetPose(); }
+    void RunMotionToEnd(std::int16_t index) override { acter->RunMotionToEnd(index); }
 
     TActer& Acter() const { return *acter; }
 

@@ -203,10 +203,14 @@ void Tdast_Fighter::StepTurn(bool finished) {
     }
 }
 
+bool Tdast_Fighter::MayWalkInto(const TDungBlock* dest) const {
+    return dest && dest->IsFree(owner.MayEnterAnyFloor());
+}
+
 void Tdast_Fighter::StartWalk(bool fast) {
     TDungBlock* from = owner.GetBlock();
     TDungBlock* dest = TActiveMapProxy::Instance().GetOpenNeighbour(from, owner.GetDirection());
-    if (!dest || !dest->IsFree(owner.MayEnterAnyFloor())) {
+    if (!MayWalkInto(dest)) {
         EnterOwnerState(das_Wait);
         return;
     }

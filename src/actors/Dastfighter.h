@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+class TDungBlock;
 class TFighter;
 
 // Turning senses: 2 clockwise (+22.5 degrees a step), 1 counter-clockwise.
@@ -33,6 +34,9 @@ protected:
     virtual bool StepAction(bool finished);
     // Strikes the block in front; true when the hit wears the sword.
     bool HitFront();
+    // Whether the fighter may walk onto `dest`, which is null outside the
+    // grid and across a walled corner.
+    virtual bool MayWalkInto(const TDungBlock* dest) const;
 
 private:
     void StartTurn();

@@ -139,6 +139,12 @@ IDA_State* IDungActer::StateOf(DA_State id) const {
     return found->second.get();
 }
 
+void IDungActer::ReserveOrder(DA_State id, std::uint8_t param) {
+    IDA_State* order = StateOf(id);
+    order->SetParam(param);
+    Reserve(order);
+}
+
 bool IDungActer::TakeReserved() {
     if (!reserved) {
         return false;

@@ -74,6 +74,8 @@ public:
     void SetState(IDA_State* state);
     IDA_State* StateOf(DA_State id) const;
     void Reserve(IDA_State* state) { reserved = state; }
+    // An order for later: the state `id` with its parameter, reserved.
+    void ReserveOrder(DA_State id, std::uint8_t param);
     IDA_State* GetReserved() const { return reserved; }
     // Enters the reserved state, if any; the reservation stays.
     bool TakeReserved();

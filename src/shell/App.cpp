@@ -1,5 +1,8 @@
 #include "shell/App.h"
 
+#include "actors/Acterbodyimp.h"
+#include "actors/Dungactfactory.h"
+#include "actors/Herosbase.h"
 #include "anim/Acterfactory.h"
 #include "platform/GameFiles.h"
 #include "platform/IniFile.h"
@@ -63,18 +66,21 @@ void TApp::CreateProgramObjects() {
     TDX7Factory& factory3D = platform.createGraphicsFactory();
     CD3DTextureManager::CreateInstance();
     const TObjeFactory& objeFactory = TObjeFactory::CreateInstance(factory3D);
-    TActerFactory::CreateInstance(objeFactory);
-    // The dungeon actor factory and then the heroine holder come here once
-    // they are built: the dungeon operator uses both.
-    dungOperator = std::make_unique<TDungOperator>(*this, factory3D, platform);
+    const TActerFactory& acterFactory = TActerFactory::CreateInstance(objeFactory);
+    const TDungActFactory& actFactory =
+        TDungActFactory::CreateInstance(std::make_unique<TActerBodySource>(acterFactory));
+    THerosBase& herosBase = THerosBase::CreateInstance(actFactory);
+    dungOperator = std::make_unique<TDungOperator>(*this, herosBase, factory3D, platform);
     mainProxy.CreateDialogs();
     // The save manager follows the dialogs and takes savePage and saveEntry
     // as its remembered place.
 }
 
 void TApp::ReleaseProgramObjects() {
-    // The dungeon actor factory is released first here once it exists.
     dungOperator.reset();
+    // Her body and items point into the acter factory and the item tables.
+    THerosBase::ReleaseInstance();
+    TDungActFactory::ReleaseInstance();
     // The graphics factory goes before the models it made: they belong to
     // the object factory; acters hold the object factory's models, and the
     // models the textures they name.

@@ -12,8 +12,10 @@
 #include "shell/PlatformBundle.h"
 #include "shell/Thr_game.h"
 
-TDungOperator::TDungOperator(TApp& owner, TDX7Factory& factory3D, const TPlatformBundle& platform)
-    : app(owner), gameWindow(IGameWindow::AdoptInstance(platform.makeGameWindow(*this))),
+TDungOperator::TDungOperator(TApp& owner, THerosBase& heroHolder, TDX7Factory& factory3D,
+                             const TPlatformBundle& platform)
+    : app(owner), herosBase(heroHolder),
+      gameWindow(IGameWindow::AdoptInstance(platform.makeGameWindow(*this))),
       engine(factory3D.NewEngine()),
       gameThread(TThr_Game::CreateInstance(*platform.clock, platform.makeWorkerThread)) {
     if (app.ThreadLevel() >= 0) {
@@ -21,9 +23,11 @@ TDungOperator::TDungOperator(TApp& owner, TDX7Factory& factory3D, const TPlatfor
     }
     TActiveMapProxy::CreateInstance(this);
     IFighterStatus::AdoptInstance(std::make_unique<TQuietFighterStatus>());
+    herosBase.BindOutputs(&gameWindow, this);
 }
 
 TDungOperator::~TDungOperator() {
+    herosBase.BindOutputs(nullptr, nullptr);
     TThr_Game::ReleaseInstance();
     IGameWindow::ReleaseInstance();
     drawMaster.reset();
@@ -48,8 +52,8 @@ void TDungOperator::SetActiveMap(std::unique_ptr<IActiveMap> map) {
 void TDungOperator::EnterScene(const TMapBuilder& build, THeroWhereabouts newWhereabouts) {
     ClearScene();
     SetActiveMap(build());
-    whereabouts = newWhereabouts;
-    const bool dungeon = whereabouts == THeroWhereabouts::Dungeon;
+    herosBase.SetWhereabouts(newWhereabouts);
+    const bool dungeon = newWhereabouts == THeroWhereabouts::Dungeon;
     gameWindow.AttachMap(*activeMap);
     gameWindow.SetCaption(CaptionText(dungeon ? 0 : 1));
     app.EnableRetry(dungeon);
@@ -91,18 +95,30 @@ void TDungOperator::EndDungeonVisit() {
     // The way back to the village is built by the dungeon factory, which
     // comes with the dungeon maps; until then the visit just ends.
     ClearScene();
-    whereabouts = THeroWhereabouts::Village;
+    herosBase.SetWhereabouts(THeroWhereabouts::Village);
     app.EnableRetry(false);
 }
 
 void TDungOperator::ShowEntrance() {
     ClearScene();
-    whereabouts = THeroWhereabouts::Entrance;
+    herosBase.SetWhereabouts(THeroWhereabouts::Entrance);
     gameWindow.CloseWindow();
 }
 
 void TDungOperator::RefreshCursor() {
     // The pointer handler that reads the cursor comes with the status view.
+}
+
+void TDungOperator::StartTalk(TTalkDepot&) {
+    // The talk operator that shows the talk comes with the village map.
+}
+
+void TDungOperator::TreasureBroughtBack(std::uint8_t, std::uint8_t) {
+    // The event operator that takes the treasure comes with the story events.
+}
+
+void TDungOperator::RequestReveal() {
+    // The automap that reveals the squares comes with the automapping.
 }
 
 std::string TDungOperator::CaptionText(int kind) const {
@@ -132,7 +148,7 @@ int TDungOperator::MapState() const {
 }
 
 bool TDungOperator::CanStart() const {
-    return whereabouts != THeroWhereabouts::Entrance && MapState() <= 0;
+    return herosBase.GetWhereabouts() != THeroWhereabouts::Entrance && MapState() <= 0;
 }
 
 bool TDungOperator::CanLoad() const {
@@ -140,7 +156,8 @@ bool TDungOperator::CanLoad() const {
 }
 
 bool TDungOperator::CanSave() const {
-    return gameWindow.HasWindow() && whereabouts != THeroWhereabouts::Entrance && MapState() == 0;
+    return gameWindow.HasWindow() && herosBase.GetWhereabouts() != THeroWhereabouts::Entrance &&
+           MapState() == 0;
 }
 
 void TDungOperator::ApplyThreadLevel(int level) {

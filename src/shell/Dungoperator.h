@@ -1,6 +1,8 @@
 #pragma once
 
 #include "activemap/Scenechanger.h"
+#include "actors/Herooutput.h"
+#include "actors/Herosbase.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,19 +18,18 @@ class TDrawMaster;
 class TThr_Game;
 struct TPlatformBundle;
 
-// Where the heroine is; it decides what the dungeon operator shows.
-enum class THeroWhereabouts : std::uint8_t { Village = 0, Entrance = 1, Dungeon = 2 };
-
 // The game's central coordinator: it holds everything that lives for the
 // whole game and performs every change of scene, also those a map asks for
 // from inside its turn.
-class TDungOperator final : public ISceneChanger {
+class TDungOperator final : public ISceneChanger, public IHeroLinks {
 public:
     using TMapBuilder = std::function<std::unique_ptr<IActiveMap>()>;
 
     // The engine is made through the graphics factory; the game window and
-    // the game loop's thread and clock come from the platform.
-    TDungOperator(TApp& owner, TDX7Factory& factory3D, const TPlatformBundle& platform);
+    // the game loop's thread and clock come from the platform. The heroine
+    // reports to the game window and to the operator while it lives.
+    TDungOperator(TApp& owner, THerosBase& heroHolder, TDX7Factory& factory3D,
+                  const TPlatformBundle& platform);
     ~TDungOperator() override;
     TDungOperator(const TDungOperator&) = delete;
     TDungOperator& operator=(const TDungOperator&) = delete;
@@ -52,6 +53,11 @@ public:
     void ShowEntrance() override;
     void RefreshCursor() override;
 
+    // Asked by the heroine.
+    void StartTalk(TTalkDepot& talks) override;
+    void TreasureBroughtBack(std::uint8_t eventNo, std::uint8_t itemPosition) override;
+    void RequestReveal() override;
+
     // 0: the dungeon and its floor; 1: the village area.
     std::string CaptionText(int kind) const;
     // Set by whoever builds a dungeon, for its captions.
@@ -67,7 +73,8 @@ public:
     // The active map's state, -1 when there is none.
     int MapState() const;
     IActiveMap* ActiveMap() const { return activeMap.get(); }
-    THeroWhereabouts Whereabouts() const { return whereabouts; }
+    // Kept by the heroine holder.
+    THeroWhereabouts Whereabouts() const { return herosBase.GetWhereabouts(); }
     I3DEngine& Engine() const { return *engine; }
 
 private:
@@ -75,6 +82,7 @@ private:
     void SetActiveMap(std::unique_ptr<IActiveMap> map);
 
     TApp& app;
+    THerosBase& herosBase;
     IGameWindow& gameWindow;
     // Comes with the drawing of maps; until then the loop steps without drawing.
     std::unique_ptr<TDrawMaster> drawMaster;
@@ -82,6 +90,4 @@ private:
     TThr_Game& gameThread;
     std::unique_ptr<IActiveMap> activeMap;
     std::string dungeonName;
-    // Kept by the heroine holder once it exists.
-    THeroWhereabouts whereabouts = THeroWhereabouts::Village;
 };

@@ -1,9 +1,9 @@
 #include "activemap/Activemapproxy.h"
 
-#include "activemap/Scenechanger.h"
 #include "platform/RandomSource.h"
 #include "platform/SjisText.h"
 #include "support/FormatTesting.h"
+#include "support/RecordingScenes.h"
 #include "support/TestItems.h"
 #include "support/TestMap.h"
 
@@ -47,16 +47,6 @@ TEST(ActiveMapProxyLife, ForgettingARecordWithoutAMapIsAnError) {
               Sjis("アクティブマップがないので床の記録を消せません"));
     TActiveMapProxy::ReleaseInstance();
 }
-
-class TRecordingScenes final : public ISceneChanger {
-public:
-    void ChangeFloor() override { calls += "floor "; }
-    void ChangeVillageArea() override { calls += "area "; }
-    void EndDungeonVisit() override { calls += "end "; }
-    void ShowEntrance() override { calls += "entrance "; }
-    void RefreshCursor() override { calls += "cursor "; }
-    std::string calls;
-};
 
 TEST(ActiveMapProxyLife, SceneChangesGoToTheOperatorGivenAtCreation) {
     TRecordingScenes scenes;

@@ -1,6 +1,8 @@
 #include "shell/App.h"
 
 #include "activemap/Activemapproxy.h"
+#include "actors/Hero.h"
+#include "actors/Herosbase.h"
 #include "platform/IniFile.h"
 #include "platform/SingleInstanceRegistry.h"
 #include "platform/SjisText.h"
@@ -37,10 +39,14 @@ TEST_F(HeadlessApp, MakesTheProgramObjectsInOrderRunsStepsAndReleasesThemAll) {
         TApp app(mainWindow, platform.Bundle(), "Tessarine.ini");
         EXPECT_EQ(app.ThreadLevel(), 2);
         EXPECT_EQ(SingleInstanceRegistry::Alive(),
-                  (std::vector<std::string>{"IMessageSeam", "TRandomSource", "TDX7Factory",
-                                            "CD3DTextureManager", "TObjeFactory", "TActerFactory",
-                                            "IGameWindow", "TThr_Game", "TActiveMapProxy",
-                                            "IFighterStatus"}));
+                  (std::vector<std::string>{
+                      "IMessageSeam", "TRandomSource", "TDX7Factory", "CD3DTextureManager",
+                      "TObjeFactory", "TActerFactory", "TWallObjeFactory", "TFloarTileFactory",
+                      "TEnemyFactory", "TDungActFactory", "THerosBase", "IGameWindow", "TThr_Game",
+                      "TActiveMapProxy", "IFighterStatus"}));
+        EXPECT_EQ(&THerosBase::Instance().GetHero().View(),
+                  static_cast<IHeroView*>(platform.gameWindow))
+            << "what the heroine shows goes to the game window";
         EXPECT_EQ(mainWindow.calls, "dialogs ");
 
         TFakeActiveMap* map = nullptr;
@@ -88,9 +94,13 @@ TEST_F(HeadlessApp, QuestionsGoThroughTheSeamOfThePlatform) {
 }
 
 TEST_F(HeadlessApp, AFactoryThatCannotReadItsDataLeavesNothingBehind) {
-    std::filesystem::remove(folder.Path() / "Data" / "ObjeData");
-    EXPECT_ANY_THROW(TApp(mainWindow, platform.Bundle(), "Tessarine.ini"));
-    EXPECT_TRUE(SingleInstanceRegistry::Alive().empty());
+    for (const char* file : {"ObjeData", "EQData", "EnemyData", "FloarObje"}) {
+        TTempFolder game;
+        InstallTestContent(game.Path());
+        std::filesystem::remove(game.Path() / "Data" / file);
+        EXPECT_ANY_THROW(TApp(mainWindow, platform.Bundle(), "Tessarine.ini")) << file;
+        EXPECT_TRUE(SingleInstanceRegistry::Alive().empty()) << file;
+    }
 }
 
 } // namespace

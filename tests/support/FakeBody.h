@@ -4,6 +4,7 @@
 #include "scene/Dx7matrix.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -35,7 +36,10 @@ public:
     void SetPartVisible(int index, bool visible) override {
         lastPart = index;
         lastPartVisible = visible;
+        partsVisible[index] = visible;
     }
+    void ResetPose() override { ++poseResets; }
+    void RunMotionToEnd(std::int16_t index) override { motionsRunToEnd.push_back(index); }
 
     const TGroupMat& Matrix() const { return matrix; }
     float X() const { return matrix.Position().x; }
@@ -46,6 +50,10 @@ public:
     const std::vector<std::int16_t>& Motions() const { return motions; }
     int lastPart = -1;
     bool lastPartVisible = false;
+    // Parts shown or hidden so far, by position.
+    std::map<int, bool> partsVisible;
+    int poseResets = 0;
+    std::vector<std::int16_t> motionsRunToEnd;
 
 private:
     TGroupMat matrix;

@@ -5,6 +5,7 @@
 #include "shell/Gamewindow.h"
 #include "shell/Mainwindow.h"
 #include "shell/PlatformBundle.h"
+#include "support/RecordingHero.h"
 #include "support/RecordingMessages.h"
 
 #include <cstdint>
@@ -27,7 +28,15 @@ public:
         return was;
     }
     bool HasWindow() const override { return open; }
+    void ShowHero(THero& hero) override { heroView.ShowHero(hero); }
+    void UpdateHeroPower(THero& hero) override { heroView.UpdateHeroPower(hero); }
+    void UpdateNext(THero& hero) override { heroView.UpdateNext(hero); }
+    void UpdateComparison() override { heroView.UpdateComparison(); }
+    void ForgetItem(const TItemActer& item) override { heroView.ForgetItem(item); }
+    void ShowRemark(const std::string& sjisText) override { heroView.ShowRemark(sjisText); }
 
+    // What the heroine showed.
+    TRecordingHeroView heroView;
     IActiveMap* map = nullptr;
     std::string caption;
     bool open = false;

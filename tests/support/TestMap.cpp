@@ -2,6 +2,7 @@
 
 #include "activemap/Activemapproxy.h"
 #include "actors/Fighterstatus.h"
+#include "actors/Hero.h"
 #include "world/Dungwall.h"
 
 #include <algorithm>
@@ -113,8 +114,16 @@ TTestFighter& TTestMap::Place(TActerKind kind, int x, int y, std::uint8_t dir,
 
 TTestFighter& TTestMap::PlaceHero(int x, int y, std::uint8_t dir, TFighterStatsInit stats,
                                   int ticksPerMotion) {
-    hero = &Place(TActerKind::Hero, x, y, dir, stats, ticksPerMotion);
-    return *hero;
+    TTestFighter& fighter = Place(TActerKind::Hero, x, y, dir, stats, ticksPerMotion);
+    hero = &fighter;
+    return fighter;
+}
+
+void TTestMap::PutHero(THero& heroine, TSaveHero& record) {
+    TDungBlock& block = Block(record.x, record.y);
+    block.SetGuest(&heroine);
+    heroine.PlaceHero(&block, record);
+    hero = realHero = &heroine;
 }
 
 TTestFighter& TTestMap::PlaceEnemy(int x, int y, std::uint8_t dir, TFighterStatsInit stats,

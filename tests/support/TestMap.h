@@ -2,6 +2,7 @@
 
 #include "activemap/Activemap.h"
 #include "activemap/Ite_activemap.h"
+#include "save/Saverecords.h"
 #include "support/TestActers.h"
 #include "world/Dungblock.h"
 #include "world/Dungroom.h"
@@ -30,11 +31,13 @@ public:
                             int ticksPerMotion = 0);
     TTestFighter& PlaceEnemy(int x, int y, std::uint8_t dir, TFighterStatsInit stats = {},
                              int ticksPerMotion = 0);
+    // Puts the heroine on the block of her record, as a floor is built.
+    void PutHero(THero& heroine, TSaveHero& record);
     // Hands a fighter over to code that will delete it.
     TTestFighter* ReleaseFighter(const TTestFighter& fighter);
 
     IState_AMap* GetState() const override { return current; }
-    THero* GetHero() const override { return nullptr; }
+    THero* GetHero() const override { return realHero; }
     IDungActer* GetHeroActer() const override { return hero; }
     const TBlockGrid& GetBlocks() const override { return grid; }
     const TBlockGrid& GetBlockGrid() const override { return grid; }
@@ -79,5 +82,6 @@ private:
     IState_AMap* current = nullptr;
     std::vector<std::unique_ptr<TTestFighter>> fighters;
     std::vector<IDungActer*> enemies;
-    TTestFighter* hero = nullptr;
+    IDungActer* hero = nullptr;
+    THero* realHero = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "shell/qt/Px_formgame.h"
 
+#include "actors/Hero.h"
 #include "platform/qt/QtText.h"
 #include "shell/Dungoperator.h"
 #include "shell/qt/Fm_dungeon.h"
@@ -47,4 +48,37 @@ bool TPX_FormGame::CloseWindow() {
     }
     window->close();
     return true;
+}
+
+void TPX_FormGame::ShowHero(THero& hero) {
+    if (TFormDung* shown = Form()) {
+        shown->ShowHeroValues(hero.GetHP(), hero.GetMaxHP(), hero.GetAttack(), hero.GetDefence(),
+                              hero.GetLevel(), hero.Record().next);
+    }
+}
+
+void TPX_FormGame::UpdateHeroPower(THero& hero) {
+    if (TFormDung* shown = Form()) {
+        shown->ShowHeroPower(hero.GetAttack(), hero.GetDefence());
+    }
+}
+
+void TPX_FormGame::UpdateNext(THero& hero) {
+    if (TFormDung* shown = Form()) {
+        shown->ShowNext(hero.Record().next);
+    }
+}
+
+void TPX_FormGame::UpdateComparison() {
+    // The window has no box of an enemy or item looked at yet.
+}
+
+void TPX_FormGame::ForgetItem(const TItemActer&) {
+    // The window has no box of an item looked at yet.
+}
+
+void TPX_FormGame::ShowRemark(const std::string& sjisText) {
+    if (TFormDung* shown = Form()) {
+        shown->ShowRemark(ToQt(sjisText));
+    }
 }

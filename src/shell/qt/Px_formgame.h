@@ -24,7 +24,14 @@ public:
     void SetCaption(const std::string& sjisText) override;
     bool CloseWindow() override;
     bool HasWindow() const override { return !window.isNull(); }
+    void ShowHero(THero& hero) override;
+    void UpdateHeroPower(THero& hero) override;
+    void UpdateNext(THero& hero) override;
+    void UpdateComparison() override;
+    void ForgetItem(const TItemActer& item) override;
+    void ShowRemark(const std::string& sjisText) override;
     QMdiSubWindow* Window() const { return window; }
+    TFormDung* Form() const { return window ? form : nullptr; }
 
 private:
     TDungOperator& dungOperator;

@@ -1,14 +1,19 @@
 #include "shell/Dungoperator.h"
 
 #include "activemap/Activemap.h"
+#include "actors/Hero.h"
+#include "actors/Herosbase.h"
 #include "platform/SjisText.h"
 #include "shell/App.h"
 #include "shell/FakeActiveMap.h"
 #include "shell/Thr_game.h"
+#include "shell/qt/Fm_dungeon.h"
 #include "shell/qt/Px_formgame.h"
 #include "shell/qt/Px_formmdi.h"
 #include "shell/qt/ShellFixture.h"
+#include "world/Dungblock.h"
 
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
@@ -158,4 +163,43 @@ TEST_F(DungOperator, RetryAsksOnlyWhenSavingWouldBeAllowed) {
     Enter(THeroWhereabouts::Dungeon, 1);
     app->Help(0);
     EXPECT_EQ(seam->questions, std::vector<std::string>{Sjis("脱出して村に戻りますか？")});
+}
+
+TEST_F(DungOperator, TheHeroineShowsHerValuesAndRemarksInTheGameWindow) {
+    THero& hero = THerosBase::Instance().GetHero();
+    EXPECT_EQ(&hero.View(), static_cast<IHeroView*>(&IGameWindow::Instance()));
+    TDungBlock block;
+    TSaveHero record;
+    record.hp = 4;
+    record.maxHp = 6;
+    record.attack = 3;
+    record.defence = 2;
+    record.level = 2;
+    record.next = 1;
+    hero.PlaceHero(&block, record);
+    Enter(THeroWhereabouts::Dungeon, 1);
+    auto& proxy = static_cast<TPX_FormGame&>(IGameWindow::Instance());
+    proxy.ShowHero(hero);
+    const auto text = [&](const char* label) {
+        return proxy.Form()->findChild<QLabel*>(QString::fromLatin1(label))->text();
+    };
+    EXPECT_EQ(text("Label6"), QStringLiteral("4"));
+    EXPECT_EQ(text("Label7"), QStringLiteral("6"));
+    EXPECT_EQ(text("Label8"), QStringLiteral("3"));
+    EXPECT_EQ(text("Label9"), QStringLiteral("2"));
+    EXPECT_EQ(text("Label10"), QStringLiteral("2"));
+    EXPECT_EQ(text("Label23"), QStringLiteral("1"));
+    record.next = 0;
+    proxy.UpdateNext(hero);
+    EXPECT_EQ(text("Label23"), QStringLiteral("0"));
+
+    proxy.ShowRemark(Sjis("銅の剣 を手に入れた"));
+    EXPECT_TRUE(proxy.Form()->Panel5()->isVisibleTo(proxy.Form()));
+    EXPECT_EQ(proxy.Form()->Panel5()->text(), QStringLiteral("銅の剣 を手に入れた"));
+    proxy.ShowRemark({});
+    EXPECT_FALSE(proxy.Form()->Panel5()->isVisibleTo(proxy.Form()));
+
+    dungOperator->CloseGameWindow();
+    proxy.ShowRemark(Sjis("だれも見ていない"));
+    EXPECT_EQ(proxy.Form(), nullptr) << "without a window nothing is shown";
 }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/SingleInstance.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+class IHeroLinks;
+class IHeroView;
+class TDataReader;
+class TDataWriter;
+class TDungActFactory;
+class THero;
+
+// Where the heroine is; it decides what the dungeon operator shows and where
+// a loaded game resumes.
+enum class THeroWhereabouts : std::uint8_t { Village = 0, Entrance = 1, Dungeon = 2 };
+
+// The holder of the one heroine for the whole program, and of where she is.
+// Made by the application after the dungeon actor factory, which makes her.
+class THerosBase : public TSingleInstance<THerosBase> {
+public:
+    // `factory` must outlive the holder: her items are made through it.
+    explicit THerosBase(const TDungActFactory& factory);
+    ~THerosBase();
+    THerosBase(const THerosBase&) = delete;
+    THerosBase& operator=(const THerosBase&) = delete;
+
+    THero& GetHero() const { return *hero; }
+    THeroWhereabouts GetWhereabouts() const { return whereabouts; }
+    void SetWhereabouts(THeroWhereabouts where) { whereabouts = where; }
+    // Where she reports; unbound with nulls before either goes.
+    void BindOutputs(IHeroView* view, IHeroLinks* links);
+
+    bool Equip(std::size_t position);
+    // Nothing carried, in the village.
+    void NewGame();
+    // u8 count, the 16-byte inventory records, the u32 number, the
+    // whereabouts byte.
+    void WriteInventory(TDataWriter& writer) const;
+    // Replaces what she carries and where she is, wearing nothing; a refused
+    // stream changes nothing.
+    void ReadInventory(TDataReader& reader);
+    // A new item for her, from the story.
+    void GiveItem(std::uint8_t kind, std::uint8_t id, std::uint8_t carryFlag);
+    void ReequipMarked();
+    void RemoveItemByKind(std::uint8_t kind, std::uint8_t id);
+    void ResetForVillage();
+
+private:
+    const TDungActFactory& actFactory;
+    std::unique_ptr<THero> hero;
+    THeroWhereabouts whereabouts = THeroWhereabouts::Village;
+};

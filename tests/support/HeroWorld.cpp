@@ -1,0 +1,32 @@
+#include "support/HeroWorld.h"
+
+#include "save/Savedungeon.h"
+#include "support/TestContent.h"
+#include "support/TestMap.h"
+#include "world/Mapdata.h"
+
+THeroWorld::THeroWorld() {
+    InstallTestContent(folder.Path());
+    auto recording = std::make_unique<TRecordingBodies>();
+    bodies = recording.get();
+    factory = std::make_unique<TScopedInstance<TDungActFactory>>(std::move(recording));
+    holder = std::make_unique<TScopedInstance<THerosBase>>(**factory);
+    THerosBase::Instance().BindOutputs(&view, &links);
+    proxy = std::make_unique<TScopedInstance<TActiveMapProxy>>(&scenes);
+    status = std::make_unique<TScopedInstance<IFighterStatus, TQuietFighterStatus>>();
+}
+
+THero& THeroWorld::PutHero(TTestMap& map, int x, int y, std::uint8_t dir) {
+    TStageData stage;
+    stage.startX = static_cast<std::uint16_t>(x);
+    stage.startY = static_cast<std::uint16_t>(y);
+    record = NewDungeonHero(stage);
+    record.direction = dir;
+    map.PutHero(Hero(), record);
+    return Hero();
+}
+
+std::size_t THeroWorld::Give(std::uint8_t kind, std::uint8_t id, std::uint8_t carryFlag) {
+    THerosBase::Instance().GiveItem(kind, id, carryFlag);
+    return Hero().ItemCount() - 1;
+}
