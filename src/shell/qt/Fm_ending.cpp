@@ -7,16 +7,16 @@ TFormEnding::TFormEnding(QWidget* owner, const TIntervalTimerFactory& makeTimer,
 
 QStringList TFormEnding::StoryLines() {
     return {
-        QStringLiteral("最後の宝を手にして"),
-        QStringLiteral("少女はルメナ村へ帰ってきた。"),
+        QStringLiteral("星の心を抱いた灯が"),
+        QStringLiteral("ふたたびルメナ村を照らした。"),
         QStringLiteral("村の人々は広場に集まり、"),
-        QStringLiteral("夜が明けるまで祝った。"),
-        QStringLiteral("迷宮は再び静けさを取り戻し、"),
-        QStringLiteral("宝の噂も"),
-        QStringLiteral("いつしか昔話となった。"),
+        QStringLiteral("百年ぶりの灯祭りを祝った。"),
+        QStringLiteral("谷には温かな風が戻り、"),
+        QStringLiteral("泉はまた歌いはじめた。"),
+        QStringLiteral("少女の羽ペンは最後のページに"),
+        QStringLiteral("ルメナ村の地図を描いた。"),
         QStringLiteral("けれど少女の旅は終わらない。"),
         QStringLiteral("地図の端には"),
         QStringLiteral("まだ見ぬ迷宮が待っている。"),
-        QStringLiteral("―― おしまい ――"),
     };
 }
