@@ -34,12 +34,7 @@ protected:
     TDungBlock& At(int x, int y) const { return map.Block(x, y); }
 
     TEnemy& PlaceEnemy(int x, int y, std::unique_ptr<TEnemy> made, std::uint8_t aiType) {
-        TSaveEnemy& record = NewRecord<TSaveEnemy>(x, y);
-        record.aiType = aiType;
-        At(x, y).SetGuest(made.get());
-        made->PlaceEnemy(&At(x, y), record);
-        guests.push_back(std::move(made));
-        return static_cast<TEnemy&>(*guests.back());
+        return world.PutEnemy(map, x, y, std::move(made), 0, aiType);
     }
     TDoor& PlaceDoor(int x, int y, int key, std::uint8_t subKind) {
         auto made = world.Factory().NewDoor(key);
@@ -61,8 +56,8 @@ protected:
 
     THeroWorld world;
     TTestMap map;
-    std::tuple<TSaveList<TSaveEnemy>, TSaveList<TSaveOnOff>, TSaveList<TSaveBox>,
-               TSaveList<TSaveAct>, TSaveList<TSaveTile>>
+    std::tuple<TSaveList<TSaveOnOff>, TSaveList<TSaveBox>, TSaveList<TSaveAct>,
+               TSaveList<TSaveTile>>
         records;
     std::vector<std::unique_ptr<TFighter>> guests;
 };

@@ -88,23 +88,9 @@ protected:
         box.PlaceBox(&map.Block(x, y), record, std::move(content));
         return box;
     }
-    TEnemy& PutEnemy(TTestMap& map, int x, int y, std::unique_ptr<TEnemy> made, int defence) {
-        TSaveEnemy& record = enemyRecords.emplace_back();
-        record.kind = made->IsObstacle() ? EnemyKindObstacle : EnemyKindEnemy;
-        PlaceRecord(record, x, y, DW_South);
-        record.hp = record.maxHp = 3;
-        record.defence = static_cast<std::uint16_t>(defence);
-        map.Block(x, y).SetGuest(made.get());
-        made->PlaceEnemy(&map.Block(x, y), record);
-        enemies.push_back(std::move(made));
-        return *enemies.back();
-    }
-
     THeroWorld world;
     TSaveList<TSaveOnOff> onOffs;
     TSaveList<TSaveBox> boxes;
-    TSaveList<TSaveEnemy> enemyRecords;
-    std::vector<std::unique_ptr<TEnemy>> enemies;
 };
 
 TEST_F(Hero, StartsADungeonWithTheValuesOfLevelOne) {
@@ -350,7 +336,7 @@ TEST_F(Hero, HerSwordBreaksOnAnObstacleBlockItGetsInto) {
     const std::size_t sword = Carry(Worn(BI_Equipment, 1, 0, 3, 1));
     ASSERT_TRUE(hero.Equip(sword));
     EXPECT_EQ(hero.GetAttack(), 5);
-    TEnemy& block = PutEnemy(map, 0, 0, world.Factory().NewObstacleBlock(), 2);
+    TEnemy& block = world.PutEnemy(map, 0, 0, world.Factory().NewObstacleBlock(), 2);
     world.view.calls.clear();
 
     EXPECT_EQ(Act(), das_Attack);
@@ -377,9 +363,10 @@ TEST_F(Hero, OnlyABlowIntoAnObstacleBlockWearsHerSword) {
         hero.ClearInventory();
         const std::size_t sword = Carry(Worn(BI_Equipment, 1, 0, 3, 1));
         hero.Equip(sword);
-        PutEnemy(map, 0, 0,
-                 c.obstacle ? world.Factory().NewObstacleBlock() : world.Factory().NewEnemy(1),
-                 c.defence);
+        world.PutEnemy(map, 0, 0,
+                       c.obstacle ? world.Factory().NewObstacleBlock()
+                                  : world.Factory().NewEnemy(1),
+                       c.defence);
         Act();
         TickUntilFinished(hero);
         EXPECT_EQ(hero.GetStateId(), das_Null) << c.what;

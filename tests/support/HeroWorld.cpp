@@ -3,6 +3,7 @@
 #include "save/Savedungeon.h"
 #include "support/TestContent.h"
 #include "support/TestMap.h"
+#include "world/Base3dutil.h"
 #include "world/Mapdata.h"
 
 THeroWorld::THeroWorld() {
@@ -24,6 +25,20 @@ THero& THeroWorld::PutHero(TTestMap& map, int x, int y, std::uint8_t dir) {
     record.direction = dir;
     map.PutHero(Hero(), record);
     return Hero();
+}
+
+TEnemy& THeroWorld::PutEnemy(TTestMap& map, int x, int y, std::unique_ptr<TEnemy> made, int defence,
+                             std::uint8_t aiType) {
+    TSaveEnemy& enemyRecord = enemyRecords.emplace_back();
+    enemyRecord.kind = made->IsObstacle() ? EnemyKindObstacle : EnemyKindEnemy;
+    PlaceRecord(enemyRecord, x, y, DW_South);
+    enemyRecord.hp = enemyRecord.maxHp = 3;
+    enemyRecord.defence = static_cast<std::uint16_t>(defence);
+    enemyRecord.aiType = aiType;
+    map.Block(x, y).SetGuest(made.get());
+    made->PlaceEnemy(&map.Block(x, y), enemyRecord);
+    enemies.push_back(std::move(made));
+    return *enemies.back();
 }
 
 std::size_t THeroWorld::Give(std::uint8_t kind, std::uint8_t id, std::uint8_t carryFlag) {

@@ -2,10 +2,12 @@
 
 #include "activemap/Activemapproxy.h"
 #include "actors/Dungactfactory.h"
+#include "actors/Enemy.h"
 #include "actors/Fighterstatus.h"
 #include "actors/Hero.h"
 #include "actors/Herosbase.h"
 #include "platform/SingleInstance.h"
+#include "save/Savelist.h"
 #include "save/Saverecords.h"
 #include "support/FakeBody.h"
 #include "support/RecordingHero.h"
@@ -14,6 +16,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class TTestMap;
 
@@ -33,6 +36,10 @@ public:
     // Puts her on `map` at (x, y) facing `dir`, with the values of a new
     // dungeon trip in `record`.
     THero& PutHero(TTestMap& map, int x, int y, std::uint8_t dir = 0);
+    // Stands an enemy made by the factory on (x, y) with 3 hit points; the
+    // world keeps it and its record.
+    TEnemy& PutEnemy(TTestMap& map, int x, int y, std::unique_ptr<TEnemy> made, int defence,
+                     std::uint8_t aiType = 0);
     // Gives her an item of the test content's tables and answers its position.
     std::size_t Give(std::uint8_t kind, std::uint8_t id, std::uint8_t carryFlag = 0);
 
@@ -41,6 +48,7 @@ public:
     TRecordingScenes scenes;
     TRecordingBodies* bodies = nullptr;
     TSaveHero record;
+    TSaveList<TSaveEnemy> enemyRecords;
 
 private:
     TTempFolder folder;
@@ -48,4 +56,5 @@ private:
     std::unique_ptr<TScopedInstance<THerosBase>> holder;
     std::unique_ptr<TScopedInstance<TActiveMapProxy>> proxy;
     std::unique_ptr<TScopedInstance<IFighterStatus, TQuietFighterStatus>> status;
+    std::vector<std::unique_ptr<TEnemy>> enemies;
 };
