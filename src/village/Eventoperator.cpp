@@ -64,7 +64,8 @@ bool TEventOperator::IsAreaOpen(std::int32_t area) const {
     if (area == 0) {
         return true;
     }
-    return area > 0 && area <= MaxStoryArea && state.areas[static_cast<size_t>(area)] != 0;
+    return area > 0 && static_cast<size_t>(area) <= MaxOpenedArea &&
+           state.areas[static_cast<size_t>(area)] != 0;
 }
 
 void TEventOperator::FulfilCondition(std::int32_t stage, std::int32_t condition) {
@@ -122,7 +123,8 @@ void TEventOperator::RunScript(const std::string& sjisScript) {
             const std::uint8_t kind = ByteArgument(line, 0);
             THerosBase::Instance().RemoveItemByKind(kind, ByteArgument(line, 1));
         } else if (line.command == "DungInfo") {
-            state.areas[static_cast<size_t>(ScriptArgument(line, 0, 1, MaxStoryArea))] = 1;
+            state.areas[static_cast<size_t>(
+                ScriptArgument(line, 0, 1, static_cast<std::int32_t>(MaxOpenedArea)))] = 1;
         }
     }
 }

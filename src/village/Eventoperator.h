@@ -2,6 +2,7 @@
 
 #include "platform/SingleInstance.h"
 #include "village/Eventdata.h"
+#include "world/Area.h"
 
 #include <array>
 #include <cstdint>
@@ -12,9 +13,6 @@
 class TDataReader;
 class TDataWriter;
 
-// Areas of the entrance screen beyond area 0, which is always open.
-inline constexpr std::int32_t MaxStoryArea = 9;
-
 #pragma pack(push, 1)
 // The story's saved state: the stage, the conditions of that stage already
 // fulfilled (flag k - 1 for condition k) and the areas opened (flag a for
@@ -22,7 +20,7 @@ inline constexpr std::int32_t MaxStoryArea = 9;
 struct TSaveEvents {
     std::uint8_t storyStage = 0;
     std::array<std::uint8_t, MaxEventConditions> conditions{};
-    std::array<std::uint8_t, MaxStoryArea + 1> areas{};
+    std::array<std::uint8_t, MaxOpenedArea + 1> areas{};
 
     bool operator==(const TSaveEvents&) const = default;
 };

@@ -5,6 +5,8 @@
 #include "world/DataFile.h"
 #include "world/NamedRecords.h"
 
+#include <algorithm>
+
 namespace {
 
 // Smallest area record: the unused byte and two i32 lengths.
@@ -77,10 +79,25 @@ const TAreaData& TAreaOperator::GetArea(size_t index) const {
 }
 
 const TStageData& TAreaOperator::GetAreaStage(size_t area, size_t pos) const {
+    return stages[static_cast<size_t>(DungeonNumber(area, pos))];
+}
+
+std::vector<size_t> TAreaOperator::OfferedAreas(std::span<const std::uint8_t> areaFlags) const {
+    std::vector<size_t> offered{0};
+    const size_t end = std::min({MaxOpenedArea + 1, areaFlags.size(), areas.size()});
+    for (size_t area = 1; area < end; ++area) {
+        if (areaFlags[area] != 0) {
+            offered.push_back(area);
+        }
+    }
+    return offered;
+}
+
+int TAreaOperator::DungeonNumber(size_t area, size_t pos) const {
     const auto& numbers = GetArea(area).stageNumbers;
     if (pos >= numbers.size()) {
         throw TGameError(AreaName(area) + Sjis(" に ") + std::to_string(pos + 1) +
                          Sjis(" 番目のステージはありません"));
     }
-    return stages[numbers[pos] - 1u];
+    return numbers[pos] - 1;
 }

@@ -5,6 +5,7 @@
 #include "world/Mapdata.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,10 @@ class TDataReader;
 class TDataWriter;
 
 inline constexpr std::string_view AreaDataFile = "Data/AreaData";
+
+// The entrance screen offers area 0 and at most the areas 1 to 9 that the
+// story opens.
+inline constexpr size_t MaxOpenedArea = 9;
 
 // A group of dungeons on the entrance screen.
 struct TAreaData {
@@ -44,6 +49,15 @@ public:
     // Both raise TGameError for an index that is not there.
     const TAreaData& GetArea(size_t index) const;
     const TStageData& GetAreaStage(size_t area, size_t pos) const;
+
+    // The numbers of the areas the entrance screen offers, in its order: area
+    // 0, then each area a from 1 to 9 whose flag a is set and that the area
+    // file has. The screen looks areas up by these numbers, so an area opened
+    // while a lower one is not still shows its own dungeons.
+    std::vector<size_t> OfferedAreas(std::span<const std::uint8_t> areaFlags) const;
+    // The dungeon entered by choosing position `pos` of area `area`: the
+    // stage number there, less one.
+    int DungeonNumber(size_t area, size_t pos) const;
 
 private:
     const TDungeonData& stages;

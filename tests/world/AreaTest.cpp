@@ -102,6 +102,37 @@ TEST_F(AreaOperator, IndexesThatAreNotThereAreRefused) {
     EXPECT_THROW(areas.GetAreaStage(0, 2), TGameError);
 }
 
+TEST_F(AreaOperator, ChoosingADungeonEntersItsStageNumberLessOne) {
+    stages.resize(7, stages.front());
+    SaveAreas({{0, "a", {1}}, {0, "b", {4, 5, 7}}});
+    const TAreaOperator areas(stages);
+    EXPECT_EQ(areas.DungeonNumber(1, 2), 6);
+    EXPECT_EQ(areas.DungeonNumber(0, 0), 0);
+    EXPECT_EQ(&areas.GetAreaStage(1, 2), &stages[6]);
+    EXPECT_THROW(areas.DungeonNumber(1, 3), TGameError);
+}
+
+TEST_F(AreaOperator, TheScreenOffersAreaZeroAndTheOpenedAreasByNumber) {
+    SaveAreas({{0, "a", {1}}, {0, "b", {2}}, {0, "c", {3}}, {0, "d", {1}}});
+    const TAreaOperator areas(stages);
+    using TOffered = std::vector<size_t>;
+    struct TCase {
+        std::vector<std::uint8_t> flags;
+        TOffered offered;
+    };
+    for (const auto& c : std::vector<TCase>{
+             {std::vector<std::uint8_t>(10, 0), {0}},
+             {{0, 1, 1, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 2}},
+             // A gap: area 3 keeps its own number, not the list's position 1.
+             {{0, 0, 0, 1, 0, 0, 0, 0, 0, 0}, {0, 3}},
+             // Flag 0 means nothing; areas the file lacks are not offered.
+             {{1, 0, 1, 0, 1, 1, 1, 1, 1, 1}, {0, 2}},
+             {{}, {0}},
+         }) {
+        EXPECT_EQ(areas.OfferedAreas(c.flags), c.offered);
+    }
+}
+
 TEST(Area, ProblemsPointAtTheStageNumber) {
     const auto problems = FindAreaProblems({{0, "a", {1}}, {0, "b", {2, 0, 3}}}, 3);
     ASSERT_EQ(problems.size(), 1u);
