@@ -3,6 +3,7 @@
 #include "activemap/Activemap.h"
 #include "activemap/Activemapproxy.h"
 #include "activemap/Drawmaster.h"
+#include "actors/Dungactfactory.h"
 #include "actors/Fighterstatus.h"
 #include "platform/SjisText.h"
 #include "scene/Dx7factory.h"
@@ -11,6 +12,8 @@
 #include "shell/Gamewindow.h"
 #include "shell/PlatformBundle.h"
 #include "shell/Thr_game.h"
+#include "village/Eventoperator.h"
+#include "village/Peoplebase.h"
 
 TDungOperator::TDungOperator(TApp& owner, THerosBase& heroHolder, TDX7Factory& factory3D,
                              const TPlatformBundle& platform)
@@ -18,21 +21,41 @@ TDungOperator::TDungOperator(TApp& owner, THerosBase& heroHolder, TDX7Factory& f
       gameWindow(IGameWindow::AdoptInstance(platform.makeGameWindow(*this))),
       engine(factory3D.NewEngine()),
       gameThread(TThr_Game::CreateInstance(*platform.clock, platform.makeWorkerThread)) {
-    if (app.ThreadLevel() >= 0) {
-        gameThread.SetPriorityLevel(app.ThreadLevel());
+    try {
+        CreateProgramObjects();
+    } catch (...) {
+        // No destructor runs for a half-made operator: let go of what was made.
+        ReleaseProgramObjects();
+        throw;
     }
-    TActiveMapProxy::CreateInstance(this);
-    IFighterStatus::AdoptInstance(std::make_unique<TQuietFighterStatus>());
-    herosBase.BindOutputs(&gameWindow, this);
 }
 
 TDungOperator::~TDungOperator() {
+    ReleaseProgramObjects();
+}
+
+void TDungOperator::CreateProgramObjects() {
+    if (app.ThreadLevel() >= 0) {
+        gameThread.SetPriorityLevel(app.ThreadLevel());
+    }
+    TPeopleBase::CreateInstance(TDungActFactory::Instance());
+    TActiveMapProxy::CreateInstance(this);
+    IFighterStatus::AdoptInstance(std::make_unique<TQuietFighterStatus>());
+    TEventOperator::CreateInstance().LoadEvents();
+    herosBase.BindOutputs(&gameWindow, this);
+}
+
+void TDungOperator::ReleaseProgramObjects() {
     herosBase.BindOutputs(nullptr, nullptr);
     TThr_Game::ReleaseInstance();
     IGameWindow::ReleaseInstance();
     drawMaster.reset();
     engine.reset();
-    SetActiveMap(nullptr);
+    if (activeMap) {
+        SetActiveMap(nullptr);
+    }
+    TPeopleBase::ReleaseInstance();
+    TEventOperator::ReleaseInstance();
     IFighterStatus::ReleaseInstance();
     TActiveMapProxy::ReleaseInstance();
 }
@@ -113,8 +136,8 @@ void TDungOperator::StartTalk(TTalkDepot&) {
     // The talk operator that shows the talk comes with the village map.
 }
 
-void TDungOperator::TreasureBroughtBack(std::uint8_t, std::uint8_t) {
-    // The event operator that takes the treasure comes with the story events.
+void TDungOperator::TreasureBroughtBack(std::uint8_t eventNo, std::uint8_t itemPosition) {
+    TEventOperator::Instance().FulfilCondition(eventNo, itemPosition);
 }
 
 void TDungOperator::RequestReveal() {

@@ -78,6 +78,10 @@ public:
     I3DEngine& Engine() const { return *engine; }
 
 private:
+    // The program-wide objects the operator holds, made and released in
+    // their fixed orders.
+    void CreateProgramObjects();
+    void ReleaseProgramObjects();
     void SuspendLoop();
     void SetActiveMap(std::unique_ptr<IActiveMap> map);
 

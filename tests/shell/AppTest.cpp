@@ -11,6 +11,10 @@
 #include "support/TempFolder.h"
 #include "support/TestBundle.h"
 #include "support/TestContent.h"
+#include "village/Eventoperator.h"
+#include "village/People.h"
+#include "village/Peoplebase.h"
+#include "village/Talk.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -43,7 +47,7 @@ TEST_F(HeadlessApp, MakesTheProgramObjectsInOrderRunsStepsAndReleasesThemAll) {
                       "IMessageSeam", "TRandomSource", "TDX7Factory", "CD3DTextureManager",
                       "TObjeFactory", "TActerFactory", "TWallObjeFactory", "TFloarTileFactory",
                       "TEnemyFactory", "TDungActFactory", "THerosBase", "IGameWindow", "TThr_Game",
-                      "TActiveMapProxy", "IFighterStatus"}));
+                      "TPeopleBase", "TActiveMapProxy", "IFighterStatus", "TEventOperator"}));
         EXPECT_EQ(&THerosBase::Instance().GetHero().View(),
                   static_cast<IHeroView*>(platform.gameWindow))
             << "what the heroine shows goes to the game window";
@@ -93,8 +97,21 @@ TEST_F(HeadlessApp, QuestionsGoThroughTheSeamOfThePlatform) {
               (std::vector<std::string>(2, Sjis("ゲームを終了しますか？"))));
 }
 
+TEST_F(HeadlessApp, TreasureBroughtBackMovesTheStoryOn) {
+    TApp app(mainWindow, platform.Bundle(), "Tessarine.ini");
+    TEventOperator& events = TEventOperator::Instance();
+    EXPECT_FALSE(events.IsAreaOpen(1));
+    app.DungOperator().TreasureBroughtBack(1, 1);
+    EXPECT_EQ(events.StoryStage(), 1);
+    // Stage 1's script of the test content reaches the people and the heroine.
+    EXPECT_TRUE(events.IsAreaOpen(1));
+    EXPECT_EQ(TPeopleBase::Instance().GetPerson(7).Talks().GetTalkNo(), 3u);
+    EXPECT_EQ(THerosBase::Instance().GetHero().ItemCount(), 1u);
+}
+
 TEST_F(HeadlessApp, AFactoryThatCannotReadItsDataLeavesNothingBehind) {
-    for (const char* file : {"ObjeData", "EQData", "EnemyData", "FloarObje"}) {
+    for (const char* file :
+         {"ObjeData", "EQData", "EnemyData", "FloarObje", "PeopleData", "EventData"}) {
         TTempFolder game;
         InstallTestContent(game.Path());
         std::filesystem::remove(game.Path() / "Data" / file);
