@@ -45,20 +45,18 @@ void TActiveMapProxy::SaveActorStates() {
 }
 
 TDungBlock* TActiveMapProxy::BlockAt(int col, int row) const {
-    return map ? map->BlockAt(col, row) : nullptr;
-}
-
-TDungBlock* TActiveMapProxy::GetNeighbour(const TDungBlock* block, std::uint8_t dir) const {
-    if (!map || !block || dir > 7) {
-        return nullptr;
-    }
-    const TGridStep step = GridStepOf(dir);
-    const int col = block->GetX() + step.dx;
-    const int row = block->GetY() + step.dy;
-    if (col < 0 || col >= map->GetWidth() || row < 0 || row >= map->GetHeight()) {
+    if (!map || col < 0 || col >= map->GetWidth() || row < 0 || row >= map->GetHeight()) {
         return nullptr;
     }
     return map->BlockAt(col, row);
+}
+
+TDungBlock* TActiveMapProxy::GetNeighbour(const TDungBlock* block, std::uint8_t dir) const {
+    if (!block || dir > 7) {
+        return nullptr;
+    }
+    const TGridStep step = GridStepOf(dir);
+    return BlockAt(block->GetX() + step.dx, block->GetY() + step.dy);
 }
 
 bool TActiveMapProxy::IsDiagonalBlocked(const TDungBlock* block, std::uint8_t dir) const {

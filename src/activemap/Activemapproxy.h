@@ -23,6 +23,7 @@ public:
     // The map's turn state, or -1 without a map.
     int GetMapState() const;
     void SaveActorStates();
+    // None without a map and outside its grid.
     TDungBlock* BlockAt(int col, int row) const;
 
     // None for dir 8 and outside the grid; no corner rule.

@@ -1,7 +1,11 @@
 #include "actors/Enemy.h"
 
+#include "actors/Fighterstatus.h"
+#include "world/Iautomapping.h"
+
 namespace {
 
+// Three of the four dying steps shrink the block to a tenth of its size.
 constexpr float ShrinkStep = -0.3f;
 
 } // namespace
@@ -12,6 +16,8 @@ TEnemy::TEnemy(std::unique_ptr<IActerBody> enemyBody, std::string enemyName, boo
                  [this](DA_State id) { return std::make_unique<Tdast_Enemy>(id, *this); });
 }
 
+TEnemy::~TEnemy() = default;
+
 bool TEnemy::AttackedBy(TFighter& attacker) {
     const bool getsThrough = attacker.GetAttack() > GetDefence();
     TFighter::AttackedBy(attacker);
@@ -19,13 +25,43 @@ bool TEnemy::AttackedBy(TFighter& attacker) {
 }
 
 bool TEnemy::IsKeeper() const {
-    return record && record->aiType == EnemyAIKeeper;
+    return ai && ai->IsKeeper();
+}
+
+void TEnemy::Die() {
+    IFighterStatus::Instance().Forget(*this);
+    LeaveFloor();
 }
 
 void TEnemy::PlaceEnemy(TDungBlock* onBlock, TSaveEnemy& enemyRecord) {
     record = &enemyRecord;
     PlaceFighter(onBlock);
+    if (ai) {
+        ai->RestoreMemory(*record);
+    }
     SetState(StateOf(das_Standby));
+    Reserve(StateOf(das_Standby));
+}
+
+void TEnemy::AttachAI(std::unique_ptr<IEnemyAI> newAI) {
+    ai = std::move(newAI);
+    if (ai && record) {
+        ai->RestoreMemory(*record);
+    }
+}
+
+void TEnemy::Think(bool dash) {
+    if (ai) {
+        ai->Think(dash);
+    }
+}
+
+DA_State TEnemy::GetDecision() const {
+    return ai ? ai->GetDecision() : das_Null;
+}
+
+void TEnemy::StartAttack() {
+    TakeReserved();
     Reserve(StateOf(das_Standby));
 }
 
@@ -34,13 +70,33 @@ void TEnemy::Rest() {
     SetIdleMotion();
 }
 
-Tdast_Enemy::Tdast_Enemy(DA_State stateId, TEnemy& enemyOwner)
-    : Tdast_Fighter(stateId, enemyOwner), enemy(enemyOwner) {}
+bool TEnemy::HasDied() const {
+    return GetStateId() == das_Dying && GetState()->IsFinished();
+}
+
+void TEnemy::SaveAIMemory() {
+    TEnemyMemory memory;
+    if (!ai || !record || !ai->GetMemory(memory)) {
+        return;
+    }
+    record->hasTarget = memory.hasTarget ? 1 : 0;
+    if (memory.hasTarget) {
+        record->targetX = memory.x;
+        record->targetY = memory.y;
+    }
+    record->targetDirection = memory.direction;
+}
 
 void Tdast_Enemy::StartAction() {
     switch (GetId()) {
     case das_Walk:
     case das_Dash:
+        enemy.TurnTo(GetParam());
+        Tdast_Fighter::StartAction();
+        if (enemy.GetState() == this) {
+            IAutoMapping::Instance().RecordMove(enemy.GetBlock(), enemy.GetDestination());
+        }
+        break;
     case das_Attack:
         enemy.TurnTo(GetParam());
         Tdast_Fighter::StartAction();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actors/Dastfighter.h"
+#include "actors/Enemyai.h"
 #include "actors/Fighter.h"
 #include "save/Saverecords.h"
 
@@ -11,16 +12,16 @@
 // Kinds of an enemy's save record.
 inline constexpr std::uint8_t EnemyKindEnemy = 1;
 inline constexpr std::uint8_t EnemyKindObstacle = 2;
-// The AI type of a record that guards its place.
-inline constexpr std::uint8_t EnemyAIKeeper = 1;
 
 // An enemy, or the obstacle block: an enemy without attack that shrinks away
 // when destroyed, wears the heroine's sword when she breaks into it and does
-// not count toward her level. Its record in the floor's save keeps it dead
-// once defeated.
+// not count toward her level. Its AI decides its turns. Position, values and
+// the AI's memory live in its record in the floor's save, which keeps a
+// defeated enemy dead with 0 hit points.
 class TEnemy final : public TFighter {
 public:
     TEnemy(std::unique_ptr<IActerBody> enemyBody, std::string enemyName, bool isObstacle);
+    ~TEnemy() override;
 
     std::uint8_t* GetRecord() override { return record ? RecordBytes(*record) : nullptr; }
     std::uint8_t* GetIdentity() override { return GetRecord(); }
@@ -29,17 +30,36 @@ public:
     // The combat rule; an obstacle block answers whether the hit got through.
     bool AttackedBy(TFighter& attacker) override;
     std::string GetName() const override { return name; }
-    // Whether its record says it guards its place.
+    // Whether its AI guards its place.
     bool IsKeeper() const override;
+    // Off the status view and off its block. The enemy stays alive for the
+    // map, which holds it and destroys it where no walk over its list runs.
+    void Die() override;
 
-    // Its record becomes `enemyRecord`; it stands by until it decides.
+    // Called after the floor made it the block's guest. The AI, if one is
+    // attached, takes its memory from the record; it stands by.
     void PlaceEnemy(TDungBlock* onBlock, TSaveEnemy& enemyRecord);
+    // Replaces the AI; the new one takes its memory from the record, if the
+    // enemy has one already. Null leaves it without any.
+    void AttachAI(std::unique_ptr<IEnemyAI> newAI);
+
+    // The turn of the floor, as the map runs it: Think once per player
+    // turn, then the decision; a decided attack starts when its turn comes.
+    void Think(bool dash);
+    DA_State GetDecision() const;
+    void StartAttack();
     // At rest while the map waits for the player.
     void Rest();
+    // Its dying has played out: the map may take it off the floor.
+    bool HasDied() const;
+    // Into the record, before a game is saved.
+    void SaveAIMemory();
+
     bool IsObstacle() const { return obstacle; }
 
 private:
     TSaveEnemy* record = nullptr;
+    std::unique_ptr<IEnemyAI> ai;
     std::string name;
     bool obstacle;
 };
@@ -48,7 +68,8 @@ private:
 // obstacle block shrinks instead of falling over.
 class Tdast_Enemy final : public Tdast_Fighter {
 public:
-    Tdast_Enemy(DA_State stateId, TEnemy& enemyOwner);
+    Tdast_Enemy(DA_State stateId, TEnemy& enemyOwner)
+        : Tdast_Fighter(stateId, enemyOwner), enemy(enemyOwner) {}
 
 protected:
     void StartAction() override;

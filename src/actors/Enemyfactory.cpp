@@ -2,6 +2,7 @@
 
 #include "actors/Acterbody.h"
 #include "actors/Enemy.h"
+#include "actors/Enemyai.h"
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
 
@@ -18,6 +19,10 @@ std::unique_ptr<TEnemy> TEnemyFactory::NewEnemy(std::int32_t id) const {
 }
 
 std::unique_ptr<TEnemy> TEnemyFactory::NewObstacleBlock() const {
-    return std::make_unique<TEnemy>(bodies.NewBody(ObstacleBlockBody), Sjis("おじゃまブロック"),
-                                    true);
+    static const std::string obstacleName = Sjis("おじゃまブロック");
+    return std::make_unique<TEnemy>(bodies.NewBody(ObstacleBlockBody), obstacleName, true);
+}
+
+void TEnemyFactory::AttachAI(TEnemy& enemy, std::uint8_t type) const {
+    enemy.AttachAI(NewEnemyAI(type, enemy));
 }

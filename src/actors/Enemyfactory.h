@@ -14,8 +14,8 @@ class TEnemy;
 // The obstacle block's body.
 inline constexpr std::uint32_t ObstacleBlockBody = 57;
 
-// Makes enemies from the enemy table. One per program, made and released by
-// the dungeon actor factory.
+// Makes enemies from the enemy table and gives them their AI. One per
+// program, made and released by the dungeon actor factory.
 class TEnemyFactory : public TSingleInstance<TEnemyFactory> {
 public:
     // Reads the enemy table; `bodies` must outlive the factory.
@@ -26,8 +26,9 @@ public:
     // table lacks raises "IDからデータの取得エラー".
     std::unique_ptr<TEnemy> NewEnemy(std::int32_t id) const;
     std::unique_ptr<TEnemy> NewObstacleBlock() const;
-
-    const std::vector<TEnemyFile>& Enemies() const { return enemies; }
+    // The AI of the record's type: 0 patrol, 1 keeper, 2 one that never
+    // acts, none for any other type.
+    void AttachAI(TEnemy& enemy, std::uint8_t type) const;
 
 private:
     const IActerBodySource& bodies;

@@ -206,10 +206,14 @@ TDungBlock* IDungActer::FrontBlock() {
     return TActiveMapProxy::Instance().GetNeighbour(block, GetDirection());
 }
 
-void IDungActer::DestroyOnFloor() {
+void IDungActer::LeaveFloor() {
     if (block && block->GetGuest() == this) {
         block->ClearGuest();
     }
+}
+
+void IDungActer::DestroyOnFloor() {
+    LeaveFloor();
     delete this;
 }
 

@@ -91,6 +91,8 @@ public:
     void MoveTo(TDungBlock* toBlock);
     TDungBlock* GetBlock() const { return block; }
     TDungBlock* FrontBlock();
+    // Leaves the block's guest slot; the actor keeps its block.
+    void LeaveFloor();
     // Leaves the block's guest slot and deletes this actor: whoever held it
     // must forget the pointer.
     void DestroyOnFloor();

@@ -14,6 +14,7 @@
 #include "shell/Thr_game.h"
 #include "village/Eventoperator.h"
 #include "village/Peoplebase.h"
+#include "world/Iautomapping.h"
 
 TDungOperator::TDungOperator(TApp& owner, THerosBase& heroHolder, TDX7Factory& factory3D,
                              const TPlatformBundle& platform)
@@ -41,6 +42,7 @@ void TDungOperator::CreateProgramObjects() {
     TPeopleBase::CreateInstance(TDungActFactory::Instance());
     TActiveMapProxy::CreateInstance(this);
     IFighterStatus::AdoptInstance(std::make_unique<TQuietFighterStatus>());
+    IAutoMapping::AdoptInstance(std::make_unique<TQuietAutoMapping>());
     TEventOperator::CreateInstance().LoadEvents();
     herosBase.BindOutputs(&gameWindow, this);
 }
@@ -56,6 +58,7 @@ void TDungOperator::ReleaseProgramObjects() {
     }
     TPeopleBase::ReleaseInstance();
     TEventOperator::ReleaseInstance();
+    IAutoMapping::ReleaseInstance();
     IFighterStatus::ReleaseInstance();
     TActiveMapProxy::ReleaseInstance();
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,6 +35,9 @@ TEST(ActiveMapProxyLife, WithoutAMapThereIsNoStateAndNoBlock) {
         TTestMap map({".."});
         EXPECT_EQ(Proxy().GetMapState(), msWaitInput);
         EXPECT_EQ(Proxy().BlockAt(1, 0), &map.Block(1, 0));
+        for (const auto& [col, row] : {std::pair{2, 0}, std::pair{-1, 0}, std::pair{0, 1}}) {
+            EXPECT_EQ(Proxy().BlockAt(col, row), nullptr) << col << "," << row;
+        }
     }
     TActiveMapProxy::ReleaseInstance();
 }

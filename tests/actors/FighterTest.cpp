@@ -5,6 +5,7 @@
 #include "actors/Fighterstatus.h"
 #include "platform/SjisText.h"
 #include "support/FormatTesting.h"
+#include "support/RecordingStatus.h"
 #include "support/TestItems.h"
 #include "support/TestMap.h"
 
@@ -12,16 +13,6 @@
 #include <string>
 
 namespace {
-
-// Keeps what combat told the status view.
-class TRecordingStatus final : public IFighterStatus {
-public:
-    void UpdateHP(TFighter& fighter) override {
-        calls += "hp:" + std::to_string(fighter.GetHP()) + " ";
-    }
-    void Forget(TFighter&) override { calls += "forget "; }
-    std::string calls;
-};
 
 class FighterStatus : public testing::Test {
 protected:

@@ -47,7 +47,8 @@ TEST_F(HeadlessApp, MakesTheProgramObjectsInOrderRunsStepsAndReleasesThemAll) {
                       "IMessageSeam", "TRandomSource", "TDX7Factory", "CD3DTextureManager",
                       "TObjeFactory", "TActerFactory", "TWallObjeFactory", "TFloarTileFactory",
                       "TEnemyFactory", "TDungActFactory", "THerosBase", "IGameWindow", "TThr_Game",
-                      "TPeopleBase", "TActiveMapProxy", "IFighterStatus", "TEventOperator"}));
+                      "TPeopleBase", "TActiveMapProxy", "IFighterStatus", "IAutoMapping",
+                      "TEventOperator"}));
         EXPECT_EQ(&THerosBase::Instance().GetHero().View(),
                   static_cast<IHeroView*>(platform.gameWindow))
             << "what the heroine shows goes to the game window";

@@ -1,5 +1,6 @@
 #include "support/HeroWorld.h"
 
+#include "actors/Enemyfactory.h"
 #include "save/Savedungeon.h"
 #include "support/TestContent.h"
 #include "support/TestMap.h"
@@ -37,6 +38,7 @@ TEnemy& THeroWorld::PutEnemy(TTestMap& map, int x, int y, std::unique_ptr<TEnemy
     enemyRecord.aiType = aiType;
     map.Block(x, y).SetGuest(made.get());
     made->PlaceEnemy(&map.Block(x, y), enemyRecord);
+    TEnemyFactory::Instance().AttachAI(*made, aiType);
     enemies.push_back(std::move(made));
     return *enemies.back();
 }

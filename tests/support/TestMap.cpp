@@ -4,6 +4,7 @@
 #include "actors/Fighterstatus.h"
 #include "actors/Hero.h"
 #include "world/Dungwall.h"
+#include "world/Iautomapping.h"
 
 #include <algorithm>
 
@@ -84,6 +85,10 @@ void TTestMap::Build(const std::vector<std::string_view>& rows) {
     if (ownsStatus) {
         IFighterStatus::AdoptInstance(std::make_unique<TQuietFighterStatus>());
     }
+    ownsAutoMapping = !IAutoMapping::HasInstance();
+    if (ownsAutoMapping) {
+        IAutoMapping::AdoptInstance(std::make_unique<TQuietAutoMapping>());
+    }
     TActiveMapProxy::Instance().SetMap(this);
     for (auto& [number, room] : rooms) {
         room->FinishRoom();
@@ -92,6 +97,9 @@ void TTestMap::Build(const std::vector<std::string_view>& rows) {
 
 TTestMap::~TTestMap() {
     TActiveMapProxy::Instance().SetMap(nullptr);
+    if (ownsAutoMapping) {
+        IAutoMapping::ReleaseInstance();
+    }
     if (ownsStatus) {
         IFighterStatus::ReleaseInstance();
     }

@@ -75,6 +75,7 @@ private:
     // What the map brought because the test had not made it.
     bool ownsProxy = false;
     bool ownsStatus = false;
+    bool ownsAutoMapping = false;
     std::vector<std::unique_ptr<TDungBlock>> blocks;
     TBlockGrid grid;
     std::map<int, std::unique_ptr<TRoom>> rooms;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/SingleInstance.h"
+
+class TDungBlock;
+
+// What the floor's actors tell the automap. A program-wide single object,
+// made by the dungeon operator.
+class IAutoMapping : public TSingleInstance<IAutoMapping> {
+public:
+    virtual ~IAutoMapping() = default;
+    // An enemy starts to walk: both blocks are drawn again at the turn's end.
+    virtual void RecordMove(const TDungBlock* from, const TDungBlock* to) = 0;
+};
+
+// Draws nothing: the game's automap until the automap itself takes its place.
+class TQuietAutoMapping final : public IAutoMapping {
+public:
+    void RecordMove(const TDungBlock*, const TDungBlock*) override {}
+};
