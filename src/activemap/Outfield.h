@@ -23,11 +23,12 @@ public:
     IActerBody* First(const TDungBlock* heroBlock);
     IActerBody* Next();
     std::uint8_t GetType() const { return type; }
+    // Its size in cells.
+    int FieldWidth() const;
+    int FieldHeight() const { return static_cast<int>(objects.size()); }
 
 private:
     IActerBody* Current() const;
-    int FieldWidth() const;
-    int FieldHeight() const { return static_cast<int>(objects.size()); }
 
     std::uint8_t type;
     TRows objects;
