@@ -1,5 +1,6 @@
 #include "activemap/Activemap.h"
 
+#include "activemap/Activemapproxy.h"
 #include "activemap/Outfield.h"
 #include "actors/Idungacter.h"
 #include "platform/GameError.h"
@@ -27,7 +28,12 @@ void IState_AMap::Tick(bool) {
 
 IActiveMap::IActiveMap() = default;
 
-IActiveMap::~IActiveMap() = default;
+IActiveMap::~IActiveMap() {
+    // The proxy never points at a map that is gone.
+    if (TActiveMapProxy::HasInstance() && TActiveMapProxy::Instance().GetMap() == this) {
+        TActiveMapProxy::Instance().SetMap(nullptr);
+    }
+}
 
 void IActiveMap::RemoveItemRecord(const std::uint8_t*) {
     throw TGameError(Sjis("床のアイテムの記録がないマップでアイテムを取りました"));
