@@ -14,6 +14,7 @@
 #include "shell/Thr_game.h"
 #include "village/Eventoperator.h"
 #include "village/Peoplebase.h"
+#include "world/Dungfactory.h"
 #include "world/Iautomapping.h"
 
 TDungOperator::TDungOperator(TApp& owner, THerosBase& heroHolder, TDX7Factory& factory3D,
@@ -36,6 +37,7 @@ TDungOperator::~TDungOperator() {
 }
 
 void TDungOperator::CreateProgramObjects() {
+    dungFactory = std::make_unique<TDungFactory>(herosBase, TDungActFactory::Instance().Bodies());
     if (app.ThreadLevel() >= 0) {
         gameThread.SetPriorityLevel(app.ThreadLevel());
     }
@@ -56,6 +58,7 @@ void TDungOperator::ReleaseProgramObjects() {
     if (activeMap) {
         SetActiveMap(nullptr);
     }
+    dungFactory.reset();
     TPeopleBase::ReleaseInstance();
     TEventOperator::ReleaseInstance();
     IAutoMapping::ReleaseInstance();

@@ -15,6 +15,7 @@ class IGameWindow;
 class TApp;
 class TDX7Factory;
 class TDrawMaster;
+class TDungFactory;
 class TThr_Game;
 struct TPlatformBundle;
 
@@ -91,6 +92,8 @@ private:
     // Comes with the drawing of maps; until then the loop steps without drawing.
     std::unique_ptr<TDrawMaster> drawMaster;
     std::unique_ptr<I3DEngine> engine;
+    // Builds every dungeon floor and village area.
+    std::unique_ptr<TDungFactory> dungFactory;
     TThr_Game& gameThread;
     std::unique_ptr<IActiveMap> activeMap;
     std::string dungeonName;

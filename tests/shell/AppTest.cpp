@@ -111,8 +111,8 @@ TEST_F(HeadlessApp, TreasureBroughtBackMovesTheStoryOn) {
 }
 
 TEST_F(HeadlessApp, AFactoryThatCannotReadItsDataLeavesNothingBehind) {
-    for (const char* file :
-         {"ObjeData", "EQData", "EnemyData", "FloarObje", "PeopleData", "EventData"}) {
+    for (const char* file : {"ObjeData", "EQData", "EnemyData", "FloarObje", "PeopleData",
+                             "EventData", "DungData", "TownData"}) {
         TTempFolder game;
         InstallTestContent(game.Path());
         std::filesystem::remove(game.Path() / "Data" / file);
