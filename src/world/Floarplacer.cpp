@@ -43,12 +43,11 @@ TSaveItem ChestContentRecord(const TSaveBox& chest) {
 }
 
 std::unique_ptr<TOnOffObje> NewOnOffObje(TDungActFactory& actors, const TBlockObje& record) {
+    if (!MakesOnOffObje(record)) {
+        return nullptr;
+    }
     if (record.kind == BO_WallSwitch) {
         return actors.NewWallSwitch();
-    }
-    if (record.kind != BO_Door || record.subKind < DoorBySwitchSubKind ||
-        record.subKind > DoorByHandSubKind) {
-        return nullptr;
     }
     if (record.subKind == DoorBySwitchSubKind) {
         return actors.NewSwitchDoor();
