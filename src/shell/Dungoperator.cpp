@@ -14,6 +14,7 @@
 #include "shell/Thr_game.h"
 #include "village/Eventoperator.h"
 #include "village/Peoplebase.h"
+#include "world/Area.h"
 #include "world/Dungfactory.h"
 #include "world/Iautomapping.h"
 
@@ -46,6 +47,7 @@ void TDungOperator::CreateProgramObjects() {
     IFighterStatus::AdoptInstance(std::make_unique<TQuietFighterStatus>());
     IAutoMapping::AdoptInstance(std::make_unique<TQuietAutoMapping>());
     TEventOperator::CreateInstance().LoadEvents();
+    TAreaOperator::CreateInstance(dungFactory->Stages());
     herosBase.BindOutputs(&gameWindow, this);
 }
 
@@ -62,6 +64,7 @@ void TDungOperator::ReleaseProgramObjects() {
     TPeopleBase::ReleaseInstance();
     TEventOperator::ReleaseInstance();
     IAutoMapping::ReleaseInstance();
+    TAreaOperator::ReleaseInstance();
     IFighterStatus::ReleaseInstance();
     TActiveMapProxy::ReleaseInstance();
 }

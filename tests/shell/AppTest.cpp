@@ -48,7 +48,7 @@ TEST_F(HeadlessApp, MakesTheProgramObjectsInOrderRunsStepsAndReleasesThemAll) {
                       "TObjeFactory", "TActerFactory", "TWallObjeFactory", "TFloarTileFactory",
                       "TEnemyFactory", "TDungActFactory", "THerosBase", "IGameWindow", "TThr_Game",
                       "TPeopleBase", "TActiveMapProxy", "IFighterStatus", "IAutoMapping",
-                      "TEventOperator"}));
+                      "TEventOperator", "TAreaOperator"}));
         EXPECT_EQ(&THerosBase::Instance().GetHero().View(),
                   static_cast<IHeroView*>(platform.gameWindow))
             << "what the heroine shows goes to the game window";
@@ -112,7 +112,7 @@ TEST_F(HeadlessApp, TreasureBroughtBackMovesTheStoryOn) {
 
 TEST_F(HeadlessApp, AFactoryThatCannotReadItsDataLeavesNothingBehind) {
     for (const char* file : {"ObjeData", "EQData", "EnemyData", "FloarObje", "PeopleData",
-                             "EventData", "DungData", "TownData"}) {
+                             "EventData", "DungData", "TownData", "AreaData"}) {
         TTempFolder game;
         InstallTestContent(game.Path());
         std::filesystem::remove(game.Path() / "Data" / file);
