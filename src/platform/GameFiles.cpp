@@ -13,7 +13,9 @@
 
 namespace fs = std::filesystem;
 
-std::filesystem::path GamePath(std::string_view sjisName) {
+namespace {
+
+fs::path NativeOfGameName(std::string_view sjisName) {
     // Convert first: the second byte of a double-byte character such as ソ
     // can be the byte of "\".
     std::string utf8 = SjisToUtf8(sjisName);
@@ -21,39 +23,54 @@ std::filesystem::path GamePath(std::string_view sjisName) {
     return fs::path(utf8);
 }
 
-bool GameFileExists(std::string_view sjisName) {
-    std::error_code ec;
-    return fs::is_regular_file(GamePath(sjisName), ec);
+} // namespace
+
+TGamePath::TGamePath(std::string_view sjisName)
+    : native(NativeOfGameName(sjisName)), shown(sjisName) {}
+
+TGamePath::TGamePath(const fs::path& folder, std::string_view sjisName)
+    : TGamePath(FromNative(folder / NativeOfGameName(sjisName))) {}
+
+TGamePath TGamePath::FromNative(const fs::path& path) {
+    TGamePath made;
+    made.native = path;
+    made.shown = Utf8ToSjisShown(path.string());
+    return made;
 }
 
-bool GameFolderExists(std::string_view sjisName) {
+bool GameFileExists(const TGamePath& file) {
     std::error_code ec;
-    return fs::is_directory(GamePath(sjisName), ec);
+    return fs::is_regular_file(file.Native(), ec);
 }
 
-void CreateGameFolder(std::string_view sjisName) {
+bool GameFolderExists(const TGamePath& folder) {
     std::error_code ec;
-    fs::create_directories(GamePath(sjisName), ec);
+    return fs::is_directory(folder.Native(), ec);
+}
+
+void CreateGameFolder(const TGamePath& folder) {
+    std::error_code ec;
+    fs::create_directories(folder.Native(), ec);
     if (ec) {
-        throw TGameError(Sjis("フォルダを作成できません ") + std::string(sjisName));
+        throw TGameError(Sjis("フォルダを作成できません ") + folder.Shown());
     }
 }
 
-std::vector<std::uint8_t> ReadWholeGameFile(std::string_view sjisName) {
-    std::ifstream in(GamePath(sjisName), std::ios::binary);
+std::vector<std::uint8_t> ReadWholeGameFile(const TGamePath& file) {
+    std::ifstream in(file.Native(), std::ios::binary);
     if (!in) {
-        throw TGameError(Sjis("ファイルを開けません ") + std::string(sjisName));
+        throw TGameError(Sjis("ファイルを開けません ") + file.Shown());
     }
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                     std::istreambuf_iterator<char>());
     if (in.bad()) {
-        throw TGameError(Sjis("ファイルを読めません ") + std::string(sjisName));
+        throw TGameError(Sjis("ファイルを読めません ") + file.Shown());
     }
     return bytes;
 }
 
-void WriteWholeGameFile(std::string_view sjisName, const std::vector<std::uint8_t>& bytes) {
-    const fs::path target = GamePath(sjisName);
+void WriteWholeGameFile(const TGamePath& file, const std::vector<std::uint8_t>& bytes) {
+    const fs::path& target = file.Native();
     fs::path temporary = target;
     temporary += ".tmp";
     {
@@ -64,22 +81,22 @@ void WriteWholeGameFile(std::string_view sjisName, const std::vector<std::uint8_
         if (!out) {
             std::error_code ignored;
             fs::remove(temporary, ignored);
-            throw TGameError(Sjis("ファイルに書き込めません ") + std::string(sjisName));
+            throw TGameError(Sjis("ファイルに書き込めません ") + file.Shown());
         }
     }
     std::error_code ec;
     fs::rename(temporary, target, ec);
     if (ec) {
         fs::remove(temporary, ec);
-        throw TGameError(Sjis("ファイルに書き込めません ") + std::string(sjisName));
+        throw TGameError(Sjis("ファイルに書き込めません ") + file.Shown());
     }
 }
 
-TLocalDateTime GameFileLastWriteTime(std::string_view sjisName) {
+TLocalDateTime GameFileLastWriteTime(const TGamePath& file) {
     std::error_code ec;
-    const auto written = fs::last_write_time(GamePath(sjisName), ec);
+    const auto written = fs::last_write_time(file.Native(), ec);
     if (ec) {
-        throw TGameError(Sjis("ファイルが見つかりません ") + std::string(sjisName));
+        throw TGameError(Sjis("ファイルが見つかりません ") + file.Shown());
     }
     const auto system = std::chrono::file_clock::to_sys(written);
     const std::time_t seconds = std::chrono::system_clock::to_time_t(system);
@@ -89,17 +106,12 @@ TLocalDateTime GameFileLastWriteTime(std::string_view sjisName) {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-std::string ExecutableFolder() {
+fs::path ExecutableFolder() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) {
-        return CurrentFolder();
-    }
-    return Utf8ToSjis(exe.parent_path().string());
+    return ec ? fs::current_path() : exe.parent_path();
 }
 
-std::string CurrentFolder() {
-    std::error_code ec;
-    const fs::path here = fs::current_path(ec);
-    return Utf8ToSjis(here.string());
+TGamePath BesideExecutable(std::string_view sjisName) {
+    return TGamePath(ExecutableFolder(), sjisName);
 }

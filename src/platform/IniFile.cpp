@@ -1,7 +1,5 @@
 #include "platform/IniFile.h"
 
-#include "platform/GameFiles.h"
-
 #include <charconv>
 
 namespace {
@@ -17,12 +15,12 @@ std::string Trim(const std::string& text) {
 
 } // namespace
 
-TIniFile::TIniFile(std::string sjisPath) : path(std::move(sjisPath)) {
+TIniFile::TIniFile(const std::filesystem::path& path) : file(TGamePath::FromNative(path)) {
     sections.push_back({});
-    if (!GameFileExists(path)) {
+    if (!GameFileExists(file)) {
         return;
     }
-    const auto bytes = ReadWholeGameFile(path);
+    const auto bytes = ReadWholeGameFile(file);
     const std::string content(bytes.begin(), bytes.end());
     size_t start = 0;
     while (start < content.size()) {
@@ -127,5 +125,5 @@ void TIniFile::Save() const {
             content += line.text + "\r\n";
         }
     }
-    WriteWholeGameFile(path, std::vector<std::uint8_t>(content.begin(), content.end()));
+    WriteWholeGameFile(file, std::vector<std::uint8_t>(content.begin(), content.end()));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/GameFiles.h"
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -8,8 +11,10 @@
 // not understand (comments, blank lines) are kept when the file is written.
 class TIniFile {
 public:
-    // Reads the file if it exists; a missing file is an empty one.
-    explicit TIniFile(std::string sjisPath);
+    // Reads the file if it exists; a missing file is an empty one. The path
+    // is the file system's own (the settings lie beside the executable,
+    // wherever that is).
+    explicit TIniFile(const std::filesystem::path& path);
 
     int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
     std::string ReadString(const std::string& section, const std::string& key,
@@ -33,6 +38,6 @@ private:
 
     const TLine* Find(const std::string& section, const std::string& key) const;
 
-    std::string path;
+    TGamePath file;
     std::vector<TSection> sections; // the first one holds lines before any section header
 };

@@ -47,3 +47,23 @@ std::string SjisToUtf8(std::string_view sjis) {
 std::string Utf8ToSjis(std::string_view utf8) {
     return Convert(utf8, "UTF-8", "CP932");
 }
+
+std::string Utf8ToSjisShown(std::string_view utf8) {
+    try {
+        return Utf8ToSjis(utf8);
+    } catch (const TGameError&) {
+    }
+    std::string shown;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const auto character = utf8.substr(i, length);
+        try {
+            shown += Utf8ToSjis(character);
+        } catch (const TGameError&) {
+            shown += '?';
+        }
+        i += character.size();
+    }
+    return shown;
+}

@@ -9,6 +9,10 @@
 std::string SjisToUtf8(std::string_view sjis);
 std::string Utf8ToSjis(std::string_view utf8);
 
+// Shift-JIS for a message about something named outside the game, such as a
+// folder of the file system: what Shift-JIS lacks shows as "?".
+std::string Utf8ToSjisShown(std::string_view utf8);
+
 // The game's text from a UTF-8 literal in our source: Sjis("ファイル").
 inline std::string Sjis(std::string_view utf8) {
     return Utf8ToSjis(utf8);

@@ -1,7 +1,6 @@
 #include "scene/Objefactory.h"
 
 #include "platform/GameError.h"
-#include "platform/GameFiles.h"
 #include "platform/SjisText.h"
 #include "scene/I3DFactory.h"
 #include "scene/I3DGrph.h"
@@ -18,7 +17,9 @@ TObjeFactory::TObjeFactory(I3DFactory& factory, std::string_view grphListPath,
 
 void TObjeFactory::LoadGraphics(std::string_view grphListPath) {
     TDataReader reader = TDataReader::FromFile(grphListPath);
-    const std::string modelFolder = CurrentFolder() + "/Obje/";
+    // Relative to the current folder, so the folders above it may bear
+    // names Shift-JIS cannot hold.
+    const std::string modelFolder = "Obje/";
     for (const TGrphFile& record : ReadGrphData(reader)) {
         // A repeated number keeps the first record; the others are never used.
         if (graphics.contains(record.grphNo)) {

@@ -93,7 +93,7 @@ void TApp::ReleaseProgramObjects() {
 }
 
 std::string TApp::SettingsPath() {
-    return ExecutableFolder() + "\\Tessarine.ini";
+    return BesideExecutable("Tessarine.ini").Native().string();
 }
 
 void TApp::ReadSettings() {

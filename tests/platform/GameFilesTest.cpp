@@ -9,8 +9,17 @@
 namespace {
 
 TEST(GameFiles, MapsShiftJisNamesWithEitherSeparator) {
-    EXPECT_EQ(GamePath(Sjis("Obje\\ソ\\表.x")).string(), "Obje/ソ/表.x");
-    EXPECT_EQ(GamePath("Data/DungData").string(), "Data/DungData");
+    EXPECT_EQ(TGamePath(Sjis("Obje\\ソ\\表.x")).Native().string(), "Obje/ソ/表.x");
+    EXPECT_EQ(TGamePath("Data/DungData").Native().string(), "Data/DungData");
+    EXPECT_EQ(TGamePath(Sjis("Obje\\ソ")).Shown(), Sjis("Obje\\ソ"));
+}
+
+TEST(GameFiles, FoldersTheFileSystemNamesKeepTheirNames) {
+    const std::filesystem::path folder = "/tmp/caf\u00e9 \u044f\U0001F600/\u30b2\u30fc\u30e0";
+    const TGamePath save(folder, Sjis("Save\\ソ"));
+    EXPECT_EQ(save.Native(), folder / "Save" / "ソ");
+    EXPECT_EQ(save.Shown(), Sjis("/tmp/caf? я?/ゲーム/Save/ソ"));
+    EXPECT_EQ(TGamePath::FromNative(folder).Shown(), Sjis("/tmp/caf? я?/ゲーム"));
 }
 
 TEST(GameFiles, WritesReadsAndDatesAFile) {
@@ -35,10 +44,10 @@ TEST(GameFiles, MissingFileErrorsNameTheFile) {
     EXPECT_THROW(GameFileLastWriteTime(Sjis("Data/ない")), TGameError);
 }
 
-TEST(GameFiles, FoldersOfTheProgram) {
-    EXPECT_FALSE(ExecutableFolder().empty());
-    EXPECT_NE(ExecutableFolder().back(), '/');
-    EXPECT_FALSE(CurrentFolder().empty());
+TEST(GameFiles, TheExecutablesFolder) {
+    EXPECT_TRUE(ExecutableFolder().is_absolute());
+    EXPECT_TRUE(std::filesystem::exists(ExecutableFolder() / "tessarine_core_tests"));
+    EXPECT_EQ(BesideExecutable(Sjis("Save\\ソ")).Native(), ExecutableFolder() / "Save" / "ソ");
 }
 
 } // namespace

@@ -32,7 +32,7 @@ TEST_F(ObjeFactory, LoadsEveryColouringOfEachModelFromObje) {
     TObjeFactory factory(grphFactory);
     const TNullGrph* plain = Entry(factory, 5, 0);
     ASSERT_NE(plain, nullptr);
-    EXPECT_EQ(plain->LoadedPath(), CurrentFolder() + "/Obje/box.x");
+    EXPECT_EQ(plain->LoadedPath(), "Obje/box.x");
     EXPECT_EQ(plain->RemapAtLoad().Table(), TMaterialRemap().Table());
     // The first line swaps 1 and 2; the line starting with a letter is skipped.
     const TNullGrph* first = Entry(factory, 5, 1);
@@ -53,7 +53,7 @@ TEST_F(ObjeFactory, RepeatedNumbersKeepTheFirst) {
     Write({Grph(5, "first"), Grph(5, "second")},
           {Plan(1, 0, 5), Plan(2, 0, 5), Plan(1, 0, 5), Plan(1, 1, 5)});
     TObjeFactory factory(grphFactory);
-    EXPECT_EQ(Entry(factory, 5, 0)->LoadedPath(), CurrentFolder() + "/Obje/first.x");
+    EXPECT_EQ(Entry(factory, 5, 0)->LoadedPath(), "Obje/first.x");
     // The second run of object 1 (two parts) is ignored.
     std::vector<IObje*> parts;
     const auto root = factory.Create(1, parts, 0);
