@@ -9,11 +9,15 @@
 #include "platform/MessageSeam.h"
 #include "platform/RandomSource.h"
 #include "platform/SjisText.h"
+#include "save/Savedungeon.h"
+#include "save/Savetown.h"
 #include "scene/Dx7factory.h"
 #include "scene/Objefactory.h"
 #include "scene/Texturecontainer.h"
 #include "shell/Dungoperator.h"
 #include "shell/Mainwindow.h"
+#include "village/Eventoperator.h"
+#include "village/Peoplebase.h"
 
 namespace {
 
@@ -80,6 +84,9 @@ void TApp::ReleaseProgramObjects() {
     dungOperator.reset();
     // Her body and items point into the acter factory and the item tables.
     THerosBase::ReleaseInstance();
+    // The saved dungeon and village, which the actors pointed into.
+    TSaveDungeon::ReleaseInstance();
+    TSaveTown::ReleaseInstance();
     TDungActFactory::ReleaseInstance();
     // The graphics factory goes before the models it made: they belong to
     // the object factory; acters hold the object factory's models, and the
@@ -153,8 +160,12 @@ void TApp::LoadCommand() {
 }
 
 void TApp::NewGame() {
-    // The save manager resets the game and the dungeon operator enters the
-    // village here once they exist.
+    // The save manager's part of a new game: the heroine, the village's
+    // talks and the story start over (the automap follows once it exists).
+    THerosBase::Instance().NewGame();
+    TPeopleBase::Instance().ResetTalks();
+    TEventOperator::Instance().ResetEvents();
+    dungOperator->EnterVillage(false);
 }
 
 void TApp::ShowEnding() {

@@ -1,7 +1,9 @@
 #include "shell/Dungoperator.h"
 
 #include "activemap/Activemap.h"
+#include "activemap/Activemapdung.h"
 #include "activemap/Activemapproxy.h"
+#include "activemap/Activemaptown.h"
 #include "activemap/Drawmaster.h"
 #include "actors/Dungactfactory.h"
 #include "actors/Fighterstatus.h"
@@ -113,22 +115,56 @@ void TDungOperator::EscapeDungeon() {
 }
 
 void TDungOperator::ChangeFloor() {
-    // The stairs' floor is rebuilt into the same map by the dungeon factory,
-    // which comes with the dungeon maps; the running states are kept first.
+    // The stairs' floor is rebuilt into the same map while the loop runs on.
     activeMap->SaveActorStates();
+    dungFactory->RebuildFloar();
+    gameWindow.SetCaption(CaptionText(0));
 }
 
 void TDungOperator::ChangeVillageArea() {
-    // The new area is rebuilt into the same map by the dungeon factory,
-    // which comes with the village maps.
+    dungFactory->RebuildVillageArea();
+    gameWindow.SetCaption(CaptionText(1));
 }
 
 void TDungOperator::EndDungeonVisit() {
-    // The way back to the village is built by the dungeon factory, which
-    // comes with the dungeon maps; until then the visit just ends.
-    ClearScene();
-    herosBase.SetWhereabouts(THeroWhereabouts::Village);
-    app.EnableRetry(false);
+    if (TEventOperator::Instance().StoryStage() == 19) {
+        // The last treasure is home: the ending instead of the village.
+        ClearScene();
+        herosBase.SetWhereabouts(THeroWhereabouts::Village);
+        herosBase.ResetForVillage();
+        gameWindow.CloseWindow();
+        TEventOperator::Instance().FulfilCondition(20, 1);
+        app.ShowEnding();
+        return;
+    }
+    EnterScene(
+        [this] {
+            auto village = dungFactory->ReturnToVillage();
+            herosBase.ResetForVillage();
+            return village;
+        },
+        THeroWhereabouts::Village);
+}
+
+int TDungOperator::EnterVillage(bool fromLoad) {
+    EnterScene(
+        [this, fromLoad] {
+            auto village = dungFactory->BuildVillage(fromLoad);
+            herosBase.ResetForVillage();
+            return village;
+        },
+        THeroWhereabouts::Village);
+    return 1;
+}
+
+void TDungOperator::EnterDungeon(int number, bool fromLoad) {
+    EnterScene(
+        [this, number, fromLoad] {
+            auto floar = dungFactory->BuildStage(number, fromLoad);
+            dungeonName = floar->GetName();
+            return floar;
+        },
+        THeroWhereabouts::Dungeon);
 }
 
 void TDungOperator::ShowEntrance() {

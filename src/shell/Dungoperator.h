@@ -38,6 +38,11 @@ public:
     // A new scene: the loop stops, the old map goes, the new one is built,
     // shown in the game window, and the schedule restarts on it.
     void EnterScene(const TMapBuilder& build, THeroWhereabouts whereabouts);
+    // A new game (not from a load) or a loaded one: the village area is
+    // built and shown. Answers 1.
+    int EnterVillage(bool fromLoad);
+    // Dungeon `number` (from 0), afresh or as the loaded save holds it.
+    void EnterDungeon(int number, bool fromLoad);
     // Leaves the active map: the loop stops and the map is destroyed.
     void ClearScene();
     // Closes the game window if there is one and answers whether there was.

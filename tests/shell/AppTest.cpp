@@ -110,6 +110,33 @@ TEST_F(HeadlessApp, TreasureBroughtBackMovesTheStoryOn) {
     EXPECT_EQ(THerosBase::Instance().GetHero().ItemCount(), 1u);
 }
 
+TEST_F(HeadlessApp, ANewGameStartsInTheVillageSquareAndADungeonVisitEndsThere) {
+    TApp app(mainWindow, platform.Bundle(), "Tessarine.ini");
+    app.NewGame();
+    TDungOperator& game = app.DungOperator();
+    ASSERT_NE(game.ActiveMap(), nullptr);
+    EXPECT_TRUE(game.ActiveMap()->IsVillage());
+    EXPECT_EQ(game.ActiveMap()->GetNumber(), 0);
+    EXPECT_EQ(game.Whereabouts(), THeroWhereabouts::Village);
+    EXPECT_EQ(platform.gameWindow->caption, Sjis("ルメナ村"));
+    EXPECT_EQ(game.MapState(), msWaitInput);
+    EXPECT_EQ(platform.thread->RunPass(), 80u) << "the loop runs on the village";
+
+    game.EnterDungeon(0, false);
+    ASSERT_NE(game.ActiveMap(), nullptr);
+    EXPECT_FALSE(game.ActiveMap()->IsVillage());
+    EXPECT_EQ(game.Whereabouts(), THeroWhereabouts::Dungeon);
+    EXPECT_TRUE(mainWindow.retryEnabled);
+    EXPECT_NE(platform.gameWindow->caption.find(Sjis(" 地下 ")), std::string::npos);
+
+    game.EndDungeonVisit();
+    ASSERT_NE(game.ActiveMap(), nullptr);
+    EXPECT_TRUE(game.ActiveMap()->IsVillage());
+    EXPECT_EQ(game.ActiveMap()->GetNumber(), 0);
+    EXPECT_EQ(game.Whereabouts(), THeroWhereabouts::Village);
+    EXPECT_FALSE(mainWindow.retryEnabled);
+}
+
 TEST_F(HeadlessApp, AFactoryThatCannotReadItsDataLeavesNothingBehind) {
     for (const char* file : {"ObjeData", "EQData", "EnemyData", "FloarObje", "PeopleData",
                              "EventData", "DungData", "TownData", "AreaData"}) {
