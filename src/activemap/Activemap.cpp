@@ -43,6 +43,14 @@ void IActiveMap::RemoveObjectRecord(const std::uint8_t*) {
     throw TGameError(Sjis("妖精と力の記録がないマップで妖精か力の記録を消そうとしました"));
 }
 
+void IActiveMap::AddPendingObject(IDungActer&) {
+    throw TGameError(Sjis("動く物体を待たないマップで物体が動き始めました"));
+}
+
+void IActiveMap::AddTimedSwitch(IDungActer&) {
+    throw TGameError(Sjis("ターンを数えないマップで時限床スイッチが押されました"));
+}
+
 void IActiveMap::OrderMove(std::uint8_t dir) {
     GetHeroActer()->ReserveOrder(das_MoveOrder, dir);
 }

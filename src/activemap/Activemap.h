@@ -70,6 +70,12 @@ public:
     // floor keeps those lists; on any other map this is an error.
     virtual void RemoveItemRecord(const std::uint8_t* record);
     virtual void RemoveObjectRecord(const std::uint8_t* record);
+    // A door, switch or chest has started to move: the turn waits until it
+    // reports finished. A pressed timed floor switch is told of every turn
+    // until it springs back. Only a dungeon floor has such objects; on any
+    // other map these are errors.
+    virtual void AddPendingObject(IDungActer& actor);
+    virtual void AddTimedSwitch(IDungActer& floarSwitch);
 
     // The heroine's commands, taken by her when she is ready.
     void OrderMove(std::uint8_t dir);

@@ -222,6 +222,22 @@ void TActiveMapProxy::ForgetObject(const std::uint8_t* record) {
     MapKeepingRecords().RemoveObjectRecord(record);
 }
 
+IActiveMap& TActiveMapProxy::MapWithMovingObjects() const {
+    // Without a map nobody would wait for the object or tell it of turns.
+    if (!map) {
+        throw TGameError(Sjis("アクティブマップがないのに物体が動き始めました"));
+    }
+    return *map;
+}
+
+void TActiveMapProxy::AddPendingObject(IDungActer& actor) {
+    MapWithMovingObjects().AddPendingObject(actor);
+}
+
+void TActiveMapProxy::AddTimedSwitch(IDungActer& floarSwitch) {
+    MapWithMovingObjects().AddTimedSwitch(floarSwitch);
+}
+
 void TActiveMapProxy::ChangeFloor() {
     SceneChanger().ChangeFloor();
 }

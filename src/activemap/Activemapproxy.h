@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+class IDungActer;
 class ISceneChanger;
 class TDungBlock;
 
@@ -46,6 +47,10 @@ public:
     // floor's save lists; an error without a map that keeps them.
     void ForgetItem(const std::uint8_t* record);
     void ForgetObject(const std::uint8_t* record);
+    // A door, switch or chest starts to move, a timed floor switch to count
+    // turns, on the map being played; an error without one.
+    void AddPendingObject(IDungActer& actor);
+    void AddTimedSwitch(IDungActer& floarSwitch);
 
     void ChangeFloor();
     void ChangeVillageArea();
@@ -55,6 +60,7 @@ public:
 
 private:
     IActiveMap& MapKeepingRecords() const;
+    IActiveMap& MapWithMovingObjects() const;
     ISceneChanger& SceneChanger() const;
 
     ISceneChanger* sceneChanger;

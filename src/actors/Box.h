@@ -11,7 +11,8 @@
 inline constexpr int HighestKeyNumber = 4;
 
 // A treasure chest in its block's wall-object place. It holds one item until
-// the heroine opens it; an opened chest stays open.
+// the heroine opens it; when its lid is up she has the item, with the chest's
+// event mark for the story, and the chest stays open.
 class TBox final : public TOnOffObje {
 public:
     TBox(std::unique_ptr<IActerBody> boxBody, int key);
@@ -19,18 +20,18 @@ public:
     DA_Action ActionFor(std::uint8_t dir) override;
     TActerKind GetKind() const override { return TActerKind::Box; }
     bool IsOpen() const override { return IsOn(); }
-    // Opens and hands her the content; returns the key number of its lock.
+    // Starts opening; returns the key number of its lock.
     int OpenByHeroine() override;
+    bool SwitchEnded(bool turnedOn) override;
 
     // Stands on `onBlock` holding `treasure`, which is null for a chest
-    // whose content she already owns.
+    // that is open or whose content she already owns.
     void PlaceBox(TDungBlock* onBlock, TSaveBox& boxRecord, std::unique_ptr<IItemImp> treasure);
 
     int GetKeyNumber() const { return keyNumber; }
     const IItemImp* GetContent() const { return content.get(); }
 
 private:
-    TSaveBox* record = nullptr;
     std::unique_ptr<IItemImp> content;
     int keyNumber;
 };

@@ -1,5 +1,6 @@
 #include "actors/Floaractersub.h"
 
+#include "activemap/Activemapproxy.h"
 #include "actors/Hero.h"
 #include "actors/Herosbase.h"
 #include "platform/GameError.h"
@@ -69,7 +70,12 @@ TFloarForcedLV::TFloarForcedLV(std::unique_ptr<IActerBody> forcedBody, int force
 
 TFloarSwitch::TFloarSwitch(std::unique_ptr<IActerBody> switchBody, std::uint8_t kind,
                            std::uint8_t reset)
-    : TFloarActer(std::move(switchBody)), switchKind(kind), resetCount(reset) {}
+    : TFloarActer(std::move(switchBody)), switchKind(kind), resetCount(reset) {
+    static const TDAStateSet switchStates = {das_Standby, das_TurnOn, das_TurnOff};
+    CreateStates(switchStates, [this](DA_State id) {
+        return std::make_unique<Tdast_Switching>(id, *this, *this, FloarSwitchSteps);
+    });
+}
 
 void TFloarSwitch::Link(IDungActer& other) {
     if (link) {
@@ -84,4 +90,36 @@ void TFloarSwitch::PlaceSwitch(TDungBlock* onBlock, TSaveTile& tileRecord) {
     if (record->pressed != 0 && GetBody()) {
         GetBody()->RunMotionToEnd(0);
     }
+}
+
+void TFloarSwitch::HeroArrived() {
+    if (record->pressed == 0) {
+        SetState(StateOf(das_TurnOn));
+    }
+}
+
+bool TFloarSwitch::SwitchEnded(bool turnedOn) {
+    if (link) {
+        link->LinkedChanged(*this);
+    }
+    record->pressed = turnedOn ? 1 : 0;
+    if (turnedOn && switchKind == TimedFloarSwitch) {
+        TActiveMapProxy::Instance().AddTimedSwitch(*this);
+    }
+    SetState(StateOf(das_Standby));
+    return true;
+}
+
+bool TFloarSwitch::TurnPassed() {
+    const std::uint8_t left = record->countdown;
+    if (switchKind != TimedFloarSwitch || left == 0) {
+        throw TGameError(Sjis("床スイッチにダンジョンターンの進展を伝えるエラー"));
+    }
+    record->countdown = static_cast<std::uint8_t>(left - 1);
+    if (record->countdown != 0) {
+        return false;
+    }
+    record->countdown = resetCount;
+    SetState(StateOf(das_TurnOff));
+    return true;
 }

@@ -11,10 +11,14 @@ public:
     virtual ~IAutoMapping() = default;
     // An enemy starts to walk: both blocks are drawn again at the turn's end.
     virtual void RecordMove(const TDungBlock* from, const TDungBlock* to) = 0;
+    // A door or chest has moved: its block is drawn again now, if the
+    // heroine has seen it.
+    virtual void RedrawBlock(const TDungBlock& block) = 0;
 };
 
 // Draws nothing: the game's automap until the automap itself takes its place.
 class TQuietAutoMapping final : public IAutoMapping {
 public:
     void RecordMove(const TDungBlock*, const TDungBlock*) override {}
+    void RedrawBlock(const TDungBlock&) override {}
 };

@@ -180,6 +180,8 @@ TEST_F(ActorContract, DoorsAndChestsSayWhetherTheyStandOpen) {
     EXPECT_TRUE(At(0, 0).BlocksPassage());
     EXPECT_TRUE(At(0, 0).BlocksSight());
     EXPECT_EQ(At(0, 0).OpenDoor(), 0);
+    EXPECT_FALSE(door.IsOpen()) << "it opens as it finishes moving";
+    EXPECT_EQ(map.UpdateUntilIdle(), 4);
     EXPECT_TRUE(door.IsOpen());
     EXPECT_FALSE(At(0, 0).BlocksPassage());
     EXPECT_FALSE(At(0, 0).BlocksSight());
@@ -201,6 +203,7 @@ TEST_F(ActorContract, DoorsAndChestsSayWhetherTheyStandOpen) {
     EXPECT_TRUE(At(2, 0).BlocksPassage());
     EXPECT_FALSE(At(2, 0).BlocksSight());
     EXPECT_EQ(At(2, 0).OpenBox(), 3);
+    EXPECT_EQ(map.UpdateUntilIdle(), 4);
     EXPECT_TRUE(chest.IsOpen());
     EXPECT_TRUE(At(2, 0).BlocksPassage()) << "an open chest still stands in the way";
 

@@ -275,10 +275,11 @@ TEST_F(Hero, OpensADoorOnlyWithItsKeyAndSpendsTheKey) {
     EXPECT_EQ(Act(), das_Unlock);
     EXPECT_EQ(world.HeroBody().Motion(), 5) << "the hand motion";
     hero.Tick();
+    EXPECT_FALSE(hero.HasKey(2)) << "the key is spent as the door starts to open";
+    EXPECT_TRUE(hero.HasKey(1));
+    EXPECT_EQ(TickUntilFinished(door), 4);
     EXPECT_TRUE(door.IsOpen());
     EXPECT_EQ(onOffs.back().on, 1);
-    EXPECT_FALSE(hero.HasKey(2));
-    EXPECT_TRUE(hero.HasKey(1));
     EXPECT_EQ(TickUntilFinished(hero), 3);
     EXPECT_EQ(hero.GetStateId(), das_Null);
     EXPECT_EQ(Act(), das_Attack) << "an open door is only struck at";
@@ -302,6 +303,7 @@ TEST_F(Hero, AChestAboveKeyFourNeedsNoKey) {
     TBox& chest = PutChest(map, 0, 0, 7, world.Factory().MakeItem(Worn(BI_Equipment, 1, 2, 3, 3)));
     EXPECT_EQ(Act(), das_OpenBox);
     hero.Tick();
+    EXPECT_EQ(TickUntilFinished(chest), 4);
     EXPECT_TRUE(chest.IsOpen());
     EXPECT_EQ(boxes.back().open, 1);
     EXPECT_EQ(world.view.remarks, TCalls{Sjis("銅の剣 を手に入れた")});
@@ -319,13 +321,14 @@ TEST_F(Hero, AChestWithKeysOneToFourOpensOnlyWithItsKeyAndTakesIt) {
         TTestMap map({".", "."});
         THero& hero = Put(map, 0, 1);
         hero.ClearInventory();
-        PutChest(map, 0, 0, key, world.Factory().NewItem(BI_Tool, 2, CF_KeptIfAlive));
+        TBox& chest = PutChest(map, 0, 0, key, world.Factory().NewItem(BI_Tool, 2, CF_KeptIfAlive));
         EXPECT_EQ(Act(), das_Attack) << int(key);
         TickUntilFinished(hero);
         world.Give(BI_Key, key);
         EXPECT_EQ(Act(), das_OpenBox) << int(key);
         hero.Tick();
         EXPECT_FALSE(hero.HasKey(key)) << int(key);
+        TickUntilFinished(chest);
         EXPECT_TRUE(hero.OwnsItem(BI_Tool, 2, true)) << int(key);
     }
 }

@@ -2,8 +2,8 @@
 
 #include "actors/Enemy.h"
 #include "save/Savelist.h"
+#include "support/RecordingAutoMapping.h"
 #include "support/TestMap.h"
-#include "world/Iautomapping.h"
 
 #include <memory>
 #include <string>
@@ -35,13 +35,4 @@ private:
     TSaveEnemy& NewRecord(int x, int y, std::uint8_t dir, const TEnemyInit& init);
 
     std::vector<std::unique_ptr<TEnemy>> enemies;
-};
-
-// Notes the moves the enemies report.
-class TRecordingAutoMapping final : public IAutoMapping {
-public:
-    void RecordMove(const TDungBlock* from, const TDungBlock* to) override {
-        moves.emplace_back(from, to);
-    }
-    std::vector<std::pair<const TDungBlock*, const TDungBlock*>> moves;
 };

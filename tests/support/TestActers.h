@@ -57,9 +57,9 @@ public:
 
     std::uint8_t* GetRecord() override { return record.data(); }
     std::uint8_t* GetIdentity() override { return record.data(); }
-    DA_Action ActionFor(std::uint8_t) override { return dac_Attack; }
     TActerKind GetKind() const override { return kind; }
     void HeroArrived() override { ++heroArrivals; }
+    int GetDestination(int, int&, int&) override { return 0; }
     bool MayHeroEnter() override { return heroMayEnter; }
     bool MayOthersEnter() override { return othersMayEnter; }
 

@@ -166,6 +166,34 @@ void TTestMap::RemoveObjectRecord(const std::uint8_t* record) {
     }
 }
 
+void TTestMap::AddPendingObject(IDungActer& actor) {
+    if (village) {
+        IActiveMap::AddPendingObject(actor);
+    }
+    pendingObjects.push_back(&actor);
+}
+
+void TTestMap::AddTimedSwitch(IDungActer& floarSwitch) {
+    if (village) {
+        IActiveMap::AddTimedSwitch(floarSwitch);
+    }
+    timedSwitches.push_back(&floarSwitch);
+}
+
+void TTestMap::PassTurn() {
+    std::erase_if(timedSwitches, [](IDungActer* timed) { return timed->TurnPassed(); });
+}
+
+int TTestMap::UpdateUntilIdle(int limit) {
+    for (int updates = 1; updates <= limit; ++updates) {
+        Update();
+        if (lastIdle) {
+            return updates;
+        }
+    }
+    return -1;
+}
+
 void TTestMap::SetState(MapState_Type type) {
     current = states.at(type).get();
     stateChanges.push_back(type);
@@ -174,5 +202,20 @@ void TTestMap::SetState(MapState_Type type) {
 
 void TTestMap::Update() {
     const bool heroIdle = hero ? hero->Tick() : true;
-    current->Tick(heroIdle);
+    bool allIdle = heroIdle;
+    // In list order; an object that starts moving meanwhile joins the end
+    // of the list and is ticked in this update too.
+    for (std::size_t i = 0; i < pendingObjects.size();) {
+        if (pendingObjects[i]->Tick()) {
+            pendingObjects.erase(pendingObjects.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            allIdle = false;
+            ++i;
+        }
+    }
+    lastIdle = allIdle;
+    // The turn states follow the heroine; a floor without her has no turns.
+    if (hero) {
+        current->Tick(allIdle);
+    }
 }

@@ -57,6 +57,16 @@ public:
     // A dungeon floor notes what it forgets; the village keeps no such records.
     void RemoveItemRecord(const std::uint8_t* record) override;
     void RemoveObjectRecord(const std::uint8_t* record) override;
+    // A dungeon floor waits for moving objects and counts turns for timed
+    // switches as the dungeon map does; the village has none.
+    void AddPendingObject(IDungActer& actor) override;
+    void AddTimedSwitch(IDungActer& floarSwitch) override;
+    // The end of a turn for the timed switches: each is told, and those
+    // that have sprung back are told no more.
+    void PassTurn();
+    // Updates until the heroine and every moving object have finished; the
+    // updates taken, or -1.
+    int UpdateUntilIdle(int limit = 100);
 
     // What the village iterator sees.
     std::vector<IDungActer*> people;
@@ -64,6 +74,9 @@ public:
     std::vector<MapState_Type> stateChanges;
     std::vector<const std::uint8_t*> forgottenItems;
     std::vector<const std::uint8_t*> forgottenObjects;
+    // Moving objects in the order they started, until they finish.
+    std::vector<IDungActer*> pendingObjects;
+    std::vector<IDungActer*> timedSwitches;
 
 private:
     class TTestState;
@@ -76,6 +89,7 @@ private:
     bool ownsProxy = false;
     bool ownsStatus = false;
     bool ownsAutoMapping = false;
+    bool lastIdle = true;
     std::vector<std::unique_ptr<TDungBlock>> blocks;
     TBlockGrid grid;
     std::map<int, std::unique_ptr<TRoom>> rooms;

@@ -1,5 +1,0 @@
-#include "actors/Floaracter.h"
-
-int TFloarActer::GetDestination(int, int&, int&) {
-    return 0;
-}
