@@ -30,8 +30,8 @@ private:
     int queued = 0;
 };
 
-// Door sub-kinds: worked by switches only; locked with key 1 to 4 (3 to 6);
-// no lock.
+// Door sub-kinds: 2 worked by switches only, 3 to 6 locked with keys 1 to 4,
+// 7 without lock.
 inline constexpr std::uint8_t SwitchDoorSubKind = 2;
 
 // A door in its block's wall-object place. A switch-operated door is linked
