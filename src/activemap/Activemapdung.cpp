@@ -47,6 +47,7 @@ void TActiveMapDung::TakeFloar(TDungFloarParts newFloar, TSaveFloar& newSave) {
     // The old floor goes as a whole: enemies, then rooms, then blocks.
     TDungFloarParts old = std::exchange(floar, std::move(newFloar));
     timedSwitches.clear();
+    pendingObjects.Clear();
     save = &newSave;
     width = floar.blocks.Width();
     height = floar.blocks.Height();
@@ -61,6 +62,10 @@ void TActiveMapDung::Rebuild(int floarNumber, TDungFloarParts newFloar, TSaveFlo
 
 void TActiveMapDung::AddTimedSwitch(IDungActer& floarSwitch) {
     timedSwitches.push_back(&floarSwitch);
+}
+
+void TActiveMapDung::AddPendingObject(IDungActer& actor) {
+    pendingObjects.Add(actor);
 }
 
 IDungActer* TActiveMapDung::GetHeroActer() const {
@@ -81,6 +86,7 @@ void TActiveMapDung::Update() {
     for (const auto& enemy : floar.enemies) {
         allIdle = enemy->Tick() && allIdle;
     }
+    allIdle = pendingObjects.Tick() && allIdle;
     current->Tick(allIdle);
 }
 

@@ -2,6 +2,7 @@
 
 #include "activemap/Activemap.h"
 #include "activemap/Dungfloarparts.h"
+#include "activemap/Pendingobjects.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -45,8 +46,12 @@ public:
     void Rebuild(int floarNumber, TDungFloarParts floar, TSaveFloar& floarSave);
 
     // Pressed timed floor switches, told of every turn until they spring back.
-    void AddTimedSwitch(IDungActer& floarSwitch);
+    void AddTimedSwitch(IDungActer& floarSwitch) override;
     std::size_t TimedSwitchCount() const { return timedSwitches.size(); }
+    // Doors, switches and chests in motion, ticked with the floor until they
+    // have finished.
+    void AddPendingObject(IDungActer& actor) override;
+    std::size_t PendingObjectCount() const { return pendingObjects.List().size(); }
 
     // The dungeon's name, for the window caption.
     void SetName(std::string sjisName) { name = std::move(sjisName); }
@@ -91,6 +96,7 @@ private:
     THero& hero;
     TDungFloarParts floar;
     std::vector<IDungActer*> timedSwitches;
+    TPendingObjects pendingObjects;
     TSaveFloar* save = nullptr;
     int width = 0;
     int height = 0;

@@ -3,6 +3,7 @@
 #include "activemap/Activemapproxy.h"
 #include "actors/Fighterstatus.h"
 #include "actors/Hero.h"
+#include "actors/Onoffobjesub.h"
 #include "platform/SjisText.h"
 #include "save/Savefloar.h"
 #include "support/FakeBody.h"
@@ -10,6 +11,7 @@
 #include "world/BlockRecords.h"
 #include "world/Dungblock.h"
 #include "world/Dungroom.h"
+#include "world/Iautomapping.h"
 
 #include <gtest/gtest.h>
 
@@ -141,6 +143,36 @@ TEST_F(DungeonMap, ARebuildTakesTheNewFloorAndItsSaveLists) {
     map.RemoveItemRecord(RecordBytes(other.items.front()));
     EXPECT_TRUE(other.items.empty());
     EXPECT_EQ(save.items.size(), 2u);
+}
+
+TEST_F(DungeonMap, ADoorInMotionIsTickedWithTheFloorUntilItHasMoved) {
+    TScopedInstance<IAutoMapping, TQuietAutoMapping> automap;
+    TDungFloarParts floar = FloarWithHero(2, 1);
+    TDungBlock& doorway = floar.blocks.At(1, 0, "");
+    auto made = std::make_unique<TDoor>(std::make_unique<TFakeBody>(), 0);
+    TDoor& door = *made;
+    doorway.SetWallObje(std::move(made));
+    TSaveOnOff record;
+    record.kind = BO_Door;
+    record.subKind = DoorByHandSubKind;
+    door.PlaceOnOff(&doorway, RecordBytes(record));
+    TActiveMapDung map(hero, 2, std::move(floar), save);
+    proxy->SetMap(&map);
+
+    door.OpenByHeroine();
+    EXPECT_EQ(map.PendingObjectCount(), 1u);
+    for (int update = 1; update < OnOffSwitchSteps; ++update) {
+        map.Update();
+    }
+    EXPECT_FALSE(door.IsOpen());
+    EXPECT_EQ(map.PendingObjectCount(), 1u);
+    map.Update();
+    EXPECT_TRUE(door.IsOpen());
+    EXPECT_EQ(map.PendingObjectCount(), 0u);
+
+    door.OpenByHeroine();
+    map.Rebuild(2, FloarWithHero(1, 1), save);
+    EXPECT_EQ(map.PendingObjectCount(), 0u) << "nothing of the old floor is ticked";
 }
 
 TEST_F(DungeonMap, ThereIsOnlyEverOneAndTheProxyForgetsItWhenItGoes) {

@@ -1,6 +1,6 @@
 // Exits, floor switches, level floors and forced-level floors on small
-// floors: who may step onto each, where exits lead, and how floor switches
-// work their doors and count turns.
+// floors: who may step onto each, and how floor switches work their doors
+// and count turns.
 #include "actors/Floaractersub.h"
 #include "actors/Hero.h"
 #include "platform/SjisText.h"
@@ -74,71 +74,6 @@ TEST_F(FloarActers, EachKindSaysWhoMayStepOntoIt) {
         << "a floor switch keeps its save record";
 }
 
-TEST_F(FloarActers, AnExitLeadsWhereItsTypeSays) {
-    struct TCase {
-        std::uint8_t type;
-        int leadsTo;
-    };
-    const TCase cases[] = {{EXIT_FloarUp, 2},
-                           {EXIT_FloarDown, 4},
-                           {EXIT_LeaveFirst, -1},
-                           {EXIT_LeaveLast, -1},
-                           {EXIT_ToFloar, 7}};
-    TTestMap map({"......."});
-    TFloarObjects floors(map);
-    int x = 0;
-    for (const TCase& c : cases) {
-        TFloarExit& exit = floors.Exit(x++, 0, c.type, 4, 6, 7);
-        int toX = 0;
-        int toY = 0;
-        EXPECT_EQ(exit.GetDestination(3, toX, toY), c.leadsTo) << int(c.type);
-        EXPECT_EQ(toX, 4) << int(c.type);
-        EXPECT_EQ(toY, 6) << int(c.type);
-        EXPECT_EQ(exit.GetExitType(), c.type);
-    }
-    for (const std::uint8_t type : {std::uint8_t{0}, std::uint8_t{6}}) {
-        TFloarExit& exit = floors.Exit(x++, 0, type);
-        int toX = 0;
-        int toY = 0;
-        EXPECT_EQ(GameErrorOf([&] { exit.GetDestination(3, toX, toY); }),
-                  Sjis("床の移動先取得エラー"))
-            << int(type);
-    }
-}
-
-TEST_F(FloarActers, ALevelFloorLetsTheHeroinePassOnlyWithinItsLevels) {
-    struct TCase {
-        std::uint8_t value;
-        std::uint8_t level;
-        bool passes;
-    };
-    const TCase cases[] = {{1, 1, false}, {1, 2, true},  {3, 3, false}, {3, 4, true},
-                           {6, 6, false}, {6, 7, true},  {7, 2, true},  {7, 3, false},
-                           {9, 4, true},  {9, 5, false}, {12, 7, true}, {12, 8, false}};
-    for (const TCase& c : cases) {
-        TTestMap map({".", "."});
-        TFloarObjects floors(map);
-        floors.LevelFloor(0, 0, c.value);
-        THero& hero = Put(map, 0, 1);
-        hero.Record().level = c.level;
-        EXPECT_EQ(map.Block(0, 0).IsFreeForHero(), c.passes)
-            << "value " << int(c.value) << ", level " << int(c.level);
-        EXPECT_TRUE(map.Block(0, 0).IsFree(false)) << "enemies pass any level floor";
-        hero.OrderMove(DW_North);
-        EXPECT_EQ(hero.TakeOrder(true), c.passes ? das_Walk : das_Wait);
-    }
-    TTestMap map({"..."});
-    TFloarObjects floors(map);
-    Put(map, 2, 0);
-    int x = 0;
-    for (const std::uint8_t value : {std::uint8_t{0}, std::uint8_t{13}}) {
-        TFloarLevel& odd = floors.LevelFloor(x++, 0, value);
-        EXPECT_EQ(GameErrorOf([&] { odd.MayHeroEnter(); }),
-                  Sjis("主人公が進入可能かどうかチェックエラー"))
-            << int(value);
-    }
-}
-
 TEST_F(FloarActers, ATimedSwitchSpringsBackAfterItsCountOfTurns) {
     TTestMap map({"...", "..."});
     TFloarObjects objects(map);
@@ -194,7 +129,7 @@ TEST_F(FloarActers, ASwitchAlreadyDownStaysAsItIs) {
     Put(map, 0, 1, DW_East);
     WalkOn(map, DW_East);
     EXPECT_EQ(timed.GetStateId(), das_Null) << "stepping onto it does nothing";
-    EXPECT_TRUE(map.pendingObjects.empty());
+    EXPECT_TRUE(map.PendingObjects().empty());
     EXPECT_TRUE(door.IsOpen());
 
     map.AddTimedSwitch(timed);
@@ -238,7 +173,7 @@ TEST_F(FloarActers, DoorsAndEnemiesLeaveFloorSwitchesAlone) {
     enemy.TickUntilFinished();
     EXPECT_EQ(enemy.GetBlock(), &map.Block(1, 1));
     EXPECT_FALSE(floorSwitch.IsPressed()) << "and does not press it";
-    EXPECT_TRUE(map.pendingObjects.empty());
+    EXPECT_TRUE(map.PendingObjects().empty());
 }
 
 } // namespace

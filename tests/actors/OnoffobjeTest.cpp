@@ -84,7 +84,7 @@ TEST_F(OnOffObjects, EachKindStandsAtRestAsItsRecordSays) {
     EXPECT_EQ(BodyOf(off).Matrix().Position().y, 1.0f) << "a wall switch hangs one unit up";
     EXPECT_EQ(BodyOf(off).Z(), -1.0f) << "on the south face of its block";
     EXPECT_EQ(BodyOf(shut).Z(), 0.0f);
-    EXPECT_TRUE(map.pendingObjects.empty()) << "placing moves nothing";
+    EXPECT_TRUE(map.PendingObjects().empty()) << "placing moves nothing";
     EXPECT_EQ(GameErrorOf([&] { closed.StateOf(das_TurnOff); }),
               Sjis("識別を指定してステイトを得るエラー"))
         << "a chest never closes";
@@ -146,19 +146,19 @@ TEST_F(OnOffObjects, AWallSwitchIsPressedOnlyFromTheSouth) {
     THero& hero = Put(map, 0, 1, DW_East);
     map.Block(0, 0).PressWallSwitch(hero);
     EXPECT_EQ(wallSwitch.GetStateId(), das_Standby) << "facing east she cannot reach its face";
-    EXPECT_TRUE(map.pendingObjects.empty());
+    EXPECT_TRUE(map.PendingObjects().empty());
 
     hero.TurnTo(DW_North);
     map.Block(0, 0).PressWallSwitch(hero);
     EXPECT_EQ(wallSwitch.GetStateId(), das_TurnOn);
     EXPECT_EQ(BodyOf(wallSwitch).Motion(), 0);
-    EXPECT_EQ(map.pendingObjects, std::vector<IDungActer*>{&wallSwitch});
+    EXPECT_EQ(map.PendingObjects(), std::vector<IDungActer*>{&wallSwitch});
     EXPECT_FALSE(wallSwitch.IsOn()) << "until it has moved";
     EXPECT_EQ(map.UpdateUntilIdle(), 4);
     EXPECT_TRUE(wallSwitch.IsOn());
     EXPECT_EQ(objects.onOffs.front().on, 1);
     EXPECT_EQ(wallSwitch.GetStateId(), das_Standby);
-    EXPECT_TRUE(map.pendingObjects.empty());
+    EXPECT_TRUE(map.PendingObjects().empty());
     EXPECT_TRUE(Redrawn().empty()) << "a switch looks the same on the automap either way";
 
     map.Block(0, 0).PressWallSwitch(hero);
@@ -183,7 +183,7 @@ TEST_F(OnOffObjects, TwoSwitchesOnOneDoorAlwaysShowWhereItStands) {
         map.Update();
     }
     EXPECT_TRUE(first.IsOn());
-    EXPECT_EQ(map.pendingObjects, (std::vector<IDungActer*>{&door, &second}))
+    EXPECT_EQ(map.PendingObjects(), (std::vector<IDungActer*>{&door, &second}))
         << "once the switch has moved, the door moves and the other switch with it";
     map.UpdateUntilIdle();
     EXPECT_TRUE(door.IsOpen());
@@ -228,10 +228,10 @@ TEST_F(OnOffObjects, ADoorStillMovingServesTheNextSwitchAfterwards) {
     EXPECT_EQ(door.GetStateId(), das_TurnOn);
     EXPECT_EQ(wallSwitch.GetStateId(), das_TurnOn);
     bool opened = false;
-    for (int update = 0; update < 50 && !map.pendingObjects.empty(); ++update) {
+    for (int update = 0; update < 50 && !map.PendingObjects().empty(); ++update) {
         map.Update();
         opened = opened || door.IsOpen();
-        EXPECT_LE(std::count(map.pendingObjects.begin(), map.pendingObjects.end(), &door), 1)
+        EXPECT_LE(std::count(map.PendingObjects().begin(), map.PendingObjects().end(), &door), 1)
             << "the map waits for the door once";
     }
     EXPECT_TRUE(opened) << "the door opened for the first and closed again for the second";

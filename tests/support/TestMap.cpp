@@ -170,7 +170,7 @@ void TTestMap::AddPendingObject(IDungActer& actor) {
     if (village) {
         IActiveMap::AddPendingObject(actor);
     }
-    pendingObjects.push_back(&actor);
+    pending.Add(actor);
 }
 
 void TTestMap::AddTimedSwitch(IDungActer& floarSwitch) {
@@ -202,17 +202,7 @@ void TTestMap::SetState(MapState_Type type) {
 
 void TTestMap::Update() {
     const bool heroIdle = hero ? hero->Tick() : true;
-    bool allIdle = heroIdle;
-    // In list order; an object that starts moving meanwhile joins the end
-    // of the list and is ticked in this update too.
-    for (std::size_t i = 0; i < pendingObjects.size();) {
-        if (pendingObjects[i]->Tick()) {
-            pendingObjects.erase(pendingObjects.begin() + static_cast<std::ptrdiff_t>(i));
-        } else {
-            allIdle = false;
-            ++i;
-        }
-    }
+    const bool allIdle = pending.Tick() && heroIdle;
     lastIdle = allIdle;
     // The turn states follow the heroine; a floor without her has no turns.
     if (hero) {

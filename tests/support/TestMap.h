@@ -2,6 +2,7 @@
 
 #include "activemap/Activemap.h"
 #include "activemap/Ite_activemap.h"
+#include "activemap/Pendingobjects.h"
 #include "save/Saverecords.h"
 #include "support/TestActers.h"
 #include "world/Dungblock.h"
@@ -75,7 +76,7 @@ public:
     std::vector<const std::uint8_t*> forgottenItems;
     std::vector<const std::uint8_t*> forgottenObjects;
     // Moving objects in the order they started, until they finish.
-    std::vector<IDungActer*> pendingObjects;
+    const std::vector<IDungActer*>& PendingObjects() const { return pending.List(); }
     std::vector<IDungActer*> timedSwitches;
 
 private:
@@ -89,6 +90,7 @@ private:
     bool ownsProxy = false;
     bool ownsStatus = false;
     bool ownsAutoMapping = false;
+    TPendingObjects pending;
     bool lastIdle = true;
     std::vector<std::unique_ptr<TDungBlock>> blocks;
     TBlockGrid grid;

@@ -30,6 +30,7 @@
 #include "world/DataFile.h"
 #include "world/Dungblock.h"
 #include "world/Dungroom.h"
+#include "world/Iautomapping.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -105,6 +106,18 @@ TBlockObje Obje(std::uint16_t x, std::uint16_t y, std::uint8_t kind, std::uint8_
     record.kind = kind;
     record.subKind = subKind;
     record.link = link;
+    return record;
+}
+
+// A floor switch on row 0 working the object of record `link`.
+TBlockFloar FloarSwitch(std::uint16_t x, std::uint8_t kind, std::uint16_t link,
+                        std::uint16_t timer) {
+    TBlockFloar record{};
+    record.x = x;
+    record.kind = BF_FloarSwitch;
+    record.subKind = kind;
+    record.arrivalXOrLink = link;
+    record.arrivalYOrTimer = timer;
     return record;
 }
 
@@ -254,13 +267,7 @@ TEST_F(DungFactory, ADoorThatMakesNothingStillHoldsItsPlaceAmongTheObjects) {
     TFloarData floar = BareFloar(4, 2);
     floar.objects = {Obje(0, 1, BO_Door, 1), Obje(1, 1, BO_Door, DoorBySwitchSubKind),
                      Obje(2, 1, BO_WallSwitch, 1, 2)};
-    TBlockFloar permanentSwitch{};
-    permanentSwitch.x = 3;
-    permanentSwitch.kind = BF_FloarSwitch;
-    permanentSwitch.subKind = PermanentFloarSwitch;
-    permanentSwitch.arrivalXOrLink = 2;
-    permanentSwitch.arrivalYOrTimer = 3;
-    floar.floarActers = {permanentSwitch};
+    floar.floarActers = {FloarSwitch(3, PermanentFloarSwitch, 2, 3)};
     WriteStages({OneFloarStage(floar)});
     auto map = Factory().BuildStage(0, false);
 
@@ -275,6 +282,31 @@ TEST_F(DungFactory, ADoorThatMakesNothingStillHoldsItsPlaceAmongTheObjects) {
     EXPECT_EQ(wallSwitch->GetLink(), door);
     EXPECT_EQ(floarSwitch->GetLink(), door);
     EXPECT_EQ(door->GetLinks(), (std::vector<IDungActer*>{wallSwitch, floarSwitch}));
+}
+
+TEST_F(DungFactory, AFloorComesBackWithItsSwitchesAndDoorsAsTheyWereLeft) {
+    TScopedInstance<IAutoMapping, TQuietAutoMapping> automap;
+    TFloarData floar = BareFloar(4, 2);
+    floar.objects = {Obje(1, 1, BO_Door, DoorBySwitchSubKind), Obje(2, 1, BO_WallSwitch, 0, 1)};
+    floar.floarActers = {FloarSwitch(3, TimedFloarSwitch, 1, 4)};
+    WriteStages({OneFloarStage(floar)});
+    auto map = Factory().BuildStage(0, false);
+    map->BlockAt(3, 0)->GetFloarActer()->HeroArrived();
+    for (int update = 0; update < 20 && map->PendingObjectCount() != 0; ++update) {
+        map->Update();
+    }
+    ASSERT_EQ(map->PendingObjectCount(), 0u);
+    map.reset();
+
+    map = Factory().BuildStage(0, true);
+    EXPECT_TRUE(map->BlockAt(1, 1)->GetWallObje()->IsOpen());
+    EXPECT_FALSE(map->BlockAt(1, 1)->BlocksPassage());
+    EXPECT_TRUE(static_cast<TWallSwitch*>(map->BlockAt(2, 1)->GetWallSwitch())->IsOn())
+        << "the switch followed its door";
+    const TSaveTile& pressed = CurrentFloorSave().tiles.front();
+    EXPECT_EQ(pressed.pressed, 1);
+    EXPECT_EQ(pressed.countdown, 4);
+    EXPECT_EQ(map->TimedSwitchCount(), 1u) << "it counts its turns again";
 }
 
 TEST_F(DungFactory, FairiesAreBuiltAndTheForcesAfterThemAreNot) {
