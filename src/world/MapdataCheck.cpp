@@ -85,14 +85,35 @@ void CheckExit(const TStageData& stage, size_t floarNumber, size_t index, const 
                                   Sjis("フロア ") + Number(target));
 }
 
+// A timed switch must come up again: it counts the low byte of its timer.
+void CheckFloarSwitch(size_t index, const TBlockFloar& floarSwitch, TPlacementProblems& problems) {
+    if (floarSwitch.subKind != 1 && floarSwitch.subKind != 2) {
+        problems.Add(TDataList::FloarActers, index,
+                     Sjis("(床スイッチ) の副種類 ") + Number(floarSwitch.subKind) +
+                         Sjis(" は 1 か 2 のはずです"));
+    } else if (floarSwitch.subKind == 1 && (floarSwitch.arrivalYOrTimer & 0xff) == 0) {
+        problems.Add(TDataList::FloarActers, index,
+                     Sjis("(時限床スイッチ) のターン数 ") + Number(floarSwitch.arrivalYOrTimer) +
+                         Sjis(" は 1 から 255 のはずです"));
+    }
+}
+
 void CheckFloarActers(const TStageData& stage, size_t floarNumber, TPlacementProblems& problems) {
     const auto& floar = stage.floars[floarNumber - 1];
     for (size_t i = 0; i < floar.floarActers.size(); ++i) {
         const auto& acter = floar.floarActers[i];
         if (acter.kind == BF_Exit) {
             CheckExit(stage, floarNumber, i, acter, problems);
-        } else if (acter.kind != BF_FloarSwitch && acter.kind != BF_LevelFloar &&
-                   acter.kind != BF_ForcedLevelFloar) {
+        } else if (acter.kind == BF_FloarSwitch) {
+            CheckFloarSwitch(i, acter, problems);
+        } else if (acter.kind == BF_LevelFloar) {
+            // The heroine could never be told whether she may step onto it.
+            if (acter.subKind < 1 || acter.subKind > 12) {
+                problems.Add(TDataList::FloarActers, i,
+                             Sjis("(レベル床) の値 ") + Number(acter.subKind) +
+                                 Sjis(" は 1 から 12 のはずです"));
+            }
+        } else if (acter.kind != BF_ForcedLevelFloar) {
             problems.Add(TDataList::FloarActers, i,
                          Sjis("の種類 ") + Number(acter.kind) + Sjis(" は 1 から 4 のはずです"));
         }
