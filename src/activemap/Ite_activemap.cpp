@@ -66,36 +66,32 @@ TDungBlock* TIte_Map_GetBlock::Next() {
     return nullptr;
 }
 
-TIte_Map_DgAct::TIte_Map_DgAct(const IActiveMap& activeMap) : map(activeMap) {}
-
 IDungActer* TIte_Map_DgAct::First() {
     position = 0;
-    end = map.EnemyCount();
-    return map.GetHeroActer();
+    end = map->EnemyCount();
+    return map->GetHeroActer();
 }
 
 IDungActer* TIte_Map_DgAct::Next() {
-    return position < end ? map.EnemyAt(position++) : nullptr;
+    return position < end ? map->EnemyAt(position++) : nullptr;
 }
-
-TIte_Map_TwnAct::TIte_Map_TwnAct(const IActiveMap& activeMap) : map(activeMap) {}
 
 IDungActer* TIte_Map_TwnAct::FirstMover() {
     peoplePosition = 0;
-    peopleEnd = map.PeopleCount();
-    return map.GetHeroActer();
+    peopleEnd = map->PeopleCount();
+    return map->GetHeroActer();
 }
 
 IDungActer* TIte_Map_TwnAct::NextMover() {
-    return peoplePosition < peopleEnd ? map.PersonAt(peoplePosition++) : nullptr;
+    return peoplePosition < peopleEnd ? map->PersonAt(peoplePosition++) : nullptr;
 }
 
 IDungActer* TIte_Map_TwnAct::FirstPlaced() {
     placedPosition = 0;
-    placedEnd = map.PlacedCount();
+    placedEnd = map->PlacedCount();
     return NextPlaced();
 }
 
 IDungActer* TIte_Map_TwnAct::NextPlaced() {
-    return placedPosition < placedEnd ? map.PlacedAt(placedPosition++) : nullptr;
+    return placedPosition < placedEnd ? map->PlacedAt(placedPosition++) : nullptr;
 }

@@ -36,12 +36,14 @@ private:
 // The heroine, then the enemies of a dungeon map.
 class TIte_Map_DgAct {
 public:
-    explicit TIte_Map_DgAct(const IActiveMap& map);
+    TIte_Map_DgAct() = default;
+    explicit TIte_Map_DgAct(const IActiveMap& activeMap) : map(&activeMap) {}
+    void SetMap(const IActiveMap* activeMap) { map = activeMap; }
     IDungActer* First();
     IDungActer* Next();
 
 private:
-    const IActiveMap& map;
+    const IActiveMap* map = nullptr;
     std::size_t position = 0;
     std::size_t end = 0;
 };
@@ -49,14 +51,16 @@ private:
 // The heroine and the people of a village map, and its placed objects.
 class TIte_Map_TwnAct {
 public:
-    explicit TIte_Map_TwnAct(const IActiveMap& map);
+    TIte_Map_TwnAct() = default;
+    explicit TIte_Map_TwnAct(const IActiveMap& activeMap) : map(&activeMap) {}
+    void SetMap(const IActiveMap* activeMap) { map = activeMap; }
     IDungActer* FirstMover();
     IDungActer* NextMover();
     IDungActer* FirstPlaced();
     IDungActer* NextPlaced();
 
 private:
-    const IActiveMap& map;
+    const IActiveMap* map = nullptr;
     std::size_t peoplePosition = 0;
     std::size_t peopleEnd = 0;
     std::size_t placedPosition = 0;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+class IObje;
+
 // The animated 3D body an actor owns: placed and turned through the matrix
 // operations, animated by selecting motions from its list and stepping them
 // once per game tick.
@@ -22,6 +24,8 @@ public:
     virtual void ResetPose() = 0;
     // Shows the end pose of a motion at once.
     virtual void RunMotionToEnd(std::int16_t index) = 0;
+    // The scene objects the body is drawn from.
+    virtual IObje& GetRoot() const = 0;
 };
 
 // Makes the bodies of actors by acter number; the number decides what the

@@ -19,6 +19,7 @@ public:
     void SetPartVisible(int index, bool visible) override;
     void ResetPose() override { acter->ResetPose(); }
     void RunMotionToEnd(std::int16_t index) override { acter->RunMotionToEnd(index); }
+    IObje& GetRoot() const override { return acter->GetRoot(); }
 
     TActer& Acter() const { return *acter; }
 

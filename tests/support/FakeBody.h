@@ -2,21 +2,28 @@
 
 #include "actors/Acterbody.h"
 #include "scene/Dx7matrix.h"
+#include "scene/NullEngine.h"
+#include "scene/Obje.h"
 
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <vector>
 
-// A body without graphics: a composed matrix as the root of a real body has,
-// and motions that last a given number of ticks. Keeps every motion selected.
+// A body of one leaf with null graphics of its own, on a composed matrix as
+// the root of a real body has, and motions that last a given number of
+// ticks. Keeps every motion selected.
 class TFakeBody final : public IActerBody {
 public:
     static constexpr std::int16_t Stopped = -1;
 
-    explicit TFakeBody(int motionTicks = 0) : ticksPerMotion(motionTicks) {}
+    explicit TFakeBody(int motionTicks = 0)
+        : root(std::make_unique<TObjeLeaf>(std::make_unique<TGroupMat>())),
+          ticksPerMotion(motionTicks) {
+        root->SetGrph(std::make_unique<TNullGrph>().release(), true);
+    }
 
-    IMatrix& GetMat() override { return matrix; }
+    IMatrix& GetMat() override { return root->GetMatrix(); }
     void SetMotion(std::int16_t index) override {
         motion = index;
         ticksLeft = ticksPerMotion;
@@ -41,11 +48,15 @@ public:
     void ResetPose() override { ++poseResets; }
     void RunMotionToEnd(std::int16_t index) override { motionsRunToEnd.push_back(index); }
 
-    const TGroupMat& Matrix() const { return matrix; }
-    float X() const { return matrix.Position().x; }
-    float Z() const { return matrix.Position().z; }
+    IObje& GetRoot() const override { return *root; }
+
+    const TGroupMat& Matrix() const { return static_cast<const TGroupMat&>(root->GetMatrix()); }
+    float X() const { return Matrix().Position().x; }
+    float Z() const { return Matrix().Position().z; }
     // Degrees turned about the vertical axis.
-    float Turned() const { return matrix.Rotation().y; }
+    float Turned() const { return Matrix().Rotation().y; }
+    // What the engine is handed when the body is drawn.
+    const I3DGrph* Graphics() const { return root->GetGrph(); }
     std::int16_t Motion() const { return motion; }
     const std::vector<std::int16_t>& Motions() const { return motions; }
     int lastPart = -1;
@@ -56,7 +67,7 @@ public:
     std::vector<std::int16_t> motionsRunToEnd;
 
 private:
-    TGroupMat matrix;
+    std::unique_ptr<TObjeLeaf> root;
     int ticksPerMotion;
     int ticksLeft = 0;
     std::int16_t motion = Stopped;
