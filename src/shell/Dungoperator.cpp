@@ -24,7 +24,7 @@ TDungOperator::TDungOperator(TApp& owner, THerosBase& heroHolder, TDX7Factory& f
                              const TPlatformBundle& platform)
     : app(owner), herosBase(heroHolder),
       gameWindow(IGameWindow::AdoptInstance(platform.makeGameWindow(*this))),
-      engine(factory3D.NewEngine()),
+      drawMaster(std::make_unique<TDrawMaster>()), engine(factory3D.NewEngine()),
       gameThread(TThr_Game::CreateInstance(*platform.clock, platform.makeWorkerThread)) {
     try {
         CreateProgramObjects();
@@ -89,7 +89,17 @@ void TDungOperator::EnterScene(const TMapBuilder& build, THeroWhereabouts newWhe
     herosBase.SetWhereabouts(newWhereabouts);
     const bool dungeon = newWhereabouts == THeroWhereabouts::Dungeon;
     gameWindow.AttachMap(*activeMap);
+    const TViewParams view = gameWindow.ViewParams();
+    // The automap and its picking come with the story's second stage, once
+    // the automap and the story exist.
+    gameWindow.ArrangeLayout(false);
     gameWindow.SetCaption(CaptionText(dungeon ? 0 : 1));
+    engine->InitDevice(view.window, view.fullScreen, view.width, view.height);
+    if (dungeon) {
+        drawMaster->SetupDungeon(*engine, *activeMap);
+    } else {
+        drawMaster->SetupVillage(*engine, *activeMap);
+    }
     app.EnableRetry(dungeon);
     gameThread.Attach(drawMaster.get(), activeMap.get());
     gameThread.Resume();

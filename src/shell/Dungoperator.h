@@ -94,7 +94,6 @@ private:
     TApp& app;
     THerosBase& herosBase;
     IGameWindow& gameWindow;
-    // Comes with the drawing of maps; until then the loop steps without drawing.
     std::unique_ptr<TDrawMaster> drawMaster;
     std::unique_ptr<I3DEngine> engine;
     // Builds every dungeon floor and village area.

@@ -1,19 +1,26 @@
 #pragma once
 
 #include "activemap/Activemap.h"
+#include "support/TestActers.h"
+#include "world/Dungblock.h"
 
 #include <functional>
+#include <memory>
 
-// A map with no grid and no actors: only its number, its turn state and a
-// hook into Update, as the game loop and the dungeon operator see a map.
+// A map of one block with the heroine on it and nothing else: its number,
+// its turn state, the orders reserved on the heroine and a hook into Update,
+// as the game loop, the dungeon operator and the game window see a map.
 class TFakeActiveMap final : public IActiveMap {
 public:
     explicit TFakeActiveMap(int number = 1, MapState_Type state = msWaitInput)
-        : floorOrArea(number), turnState(*this, state) {}
+        : floorOrArea(number), turnState(*this, state) {
+        block.SetUpBlock(0, 0, nullptr, nullptr);
+        heroine.MoveTo(&block);
+    }
 
     IState_AMap* GetState() const override { return &turnState; }
     THero* GetHero() const override { return nullptr; }
-    IDungActer* GetHeroActer() const override { return nullptr; }
+    IDungActer* GetHeroActer() const override { return &heroine; }
     const TBlockGrid& GetBlocks() const override { return grid; }
     const TBlockGrid& GetBlockGrid() const override { return grid; }
     void SetState(MapState_Type type) override { turnState.type = type; }
@@ -24,8 +31,8 @@ public:
             onUpdate();
         }
     }
-    int GetWidth() const override { return 0; }
-    int GetHeight() const override { return 0; }
+    int GetWidth() const override { return 1; }
+    int GetHeight() const override { return 1; }
     bool IsVillage() const override { return false; }
     std::size_t EnemyCount() const override { return 0; }
     IDungActer* EnemyAt(std::size_t) const override { return nullptr; }
@@ -36,6 +43,7 @@ public:
 
     int updates = 0;
     std::function<void()> onUpdate;
+    mutable TTestHeroine heroine;
 
 private:
     class TState final : public IState_AMap {
@@ -50,6 +58,7 @@ private:
     };
 
     int floorOrArea;
-    TBlockGrid grid;
+    TDungBlock block;
+    TBlockGrid grid{{&block}};
     mutable TState turnState;
 };

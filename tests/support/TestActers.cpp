@@ -9,6 +9,25 @@ TTestFixture::TTestFixture(TActerKind fixtureKind, DA_Action fixedAnswer,
     record[RecordDirectionOffset] = 2;
 }
 
+namespace {
+
+class TOrderState final : public IDA_State {
+public:
+    TOrderState(DA_State stateId, IDungActer& actor) : IDA_State(stateId), owner(actor) {}
+    IDungActer* GetOwner() const override { return &owner; }
+
+private:
+    IDungActer& owner;
+};
+
+} // namespace
+
+TTestHeroine::TTestHeroine() : IDungActer(std::make_unique<TFakeBody>()) {
+    CreateStates({das_Wait, das_MoveOrder, das_Dash, das_ActOrder, das_Talk},
+                 [this](DA_State id) { return std::make_unique<TOrderState>(id, *this); });
+    SetState(StateOf(das_Wait));
+}
+
 TTestFighter::TTestFighter(TActerKind fighterKind, std::uint8_t dir, TFighterStatsInit stats,
                            int ticksPerMotion)
     : TFighter(std::make_unique<TFakeBody>(ticksPerMotion)), kind(fighterKind) {

@@ -70,6 +70,26 @@ public:
     bool othersMayEnter = true;
 };
 
+// A heroine who only takes orders: she has the states the game window and
+// the pointer reserve on her, and the talking state, and never acts on them.
+class TTestHeroine final : public IDungActer {
+public:
+    TTestHeroine();
+
+    std::uint8_t* GetRecord() override { return record.data(); }
+    std::uint8_t* GetIdentity() override { return record.data(); }
+    DA_Action ActionFor(std::uint8_t) override { return dac_None; }
+    TActerKind GetKind() const override { return TActerKind::Hero; }
+
+    // The order last reserved on her, das_Null for none, and its direction.
+    DA_State Order() const { return GetReserved() ? GetReserved()->GetId() : das_Null; }
+    std::uint8_t OrderDirection() const { return GetReserved()->GetParam(); }
+    // Forgets the order, so that the next one shows.
+    void ClearOrder() { Reserve(nullptr); }
+
+    std::array<std::uint8_t, 12> record{};
+};
+
 struct TFighterStatsInit {
     int hp = 5;
     int attack = 3;

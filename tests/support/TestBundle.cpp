@@ -17,8 +17,8 @@ TPlatformBundle TTestPlatform::Bundle(std::uint32_t seed) {
         seam = made.get();
         return made;
     };
-    bundle.makeGameWindow = [this](TDungOperator&) {
-        auto made = std::make_unique<TFakeGameWindow>();
+    bundle.makeGameWindow = [this](TDungOperator& dungOperator) {
+        auto made = std::make_unique<TFakeGameWindow>(dungOperator);
         gameWindow = made.get();
         return made;
     };

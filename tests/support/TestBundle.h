@@ -2,7 +2,7 @@
 
 #include "platform/InlineWorkerThread.h"
 #include "platform/TickClock.h"
-#include "shell/Gamewindow.h"
+#include "shell/Gamewindowbase.h"
 #include "shell/Mainwindow.h"
 #include "shell/PlatformBundle.h"
 #include "support/RecordingHero.h"
@@ -10,17 +10,18 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 class TNullEngine;
 
-// The game window without a window: it records what the game showed.
-class TFakeGameWindow final : public IGameWindow {
+// The game window without a window: it records what the game showed and
+// takes the window's inputs as the real one does.
+class TFakeGameWindow final : public TGameWindowBase {
 public:
-    void AttachMap(IActiveMap& newMap) override {
-        map = &newMap;
-        open = true;
-    }
+    explicit TFakeGameWindow(TDungOperator& owner) : TGameWindowBase(owner) {}
+
     void SetCaption(const std::string& sjisText) override { caption = sjisText; }
     bool CloseWindow() override {
         const bool was = open;
@@ -33,13 +34,58 @@ public:
     void UpdateNext(THero& hero) override { heroView.UpdateNext(hero); }
     void UpdateComparison() override { heroView.UpdateComparison(); }
     void ForgetItem(const TItemActer& item) override { heroView.ForgetItem(item); }
-    void ShowRemark(const std::string& sjisText) override { heroView.ShowRemark(sjisText); }
+    TViewParams ViewParams() const override { return {nullptr, 0, 491, 504}; }
+    void ArrangeLayout(bool withAutomap) override { automapShown = withAutomap; }
+    void ShowTalk(const std::string& sjisText, bool isLast) override {
+        talk = sjisText;
+        talkShown = true;
+        continueMarker = !isLast;
+    }
+    void ShowChoices(const std::vector<std::string>& sjisTexts) override {
+        choices = sjisTexts;
+        choicesShown = true;
+    }
+    std::optional<TViewSize> ViewSize() const override {
+        return open ? std::optional<TViewSize>(TViewSize{491, 504}) : std::nullopt;
+    }
+    TWindowPoint PointerInView() const override { return pointer; }
+    TWindowPoint ClientToScreen(TWindowPoint point) const override {
+        return {point.x + 100, point.y + 50};
+    }
 
-    // What the heroine showed.
+    // What the heroine showed besides her remarks.
     TRecordingHeroView heroView;
-    IActiveMap* map = nullptr;
+    // What the two panels over the 3D view show (the remarks in the second);
+    // none while hidden.
+    std::optional<TNoticeLine> notice;
+    std::optional<TNoticeLine> levelLine;
     std::string caption;
+    std::string talk;
+    std::vector<std::string> choices;
     bool open = false;
+    bool automapShown = false;
+    bool talkShown = false;
+    bool continueMarker = false;
+    bool choicesShown = false;
+    bool fastModeShown = false;
+    int cursor = 0;
+    TWindowPoint pointer;
+
+protected:
+    void OpenWindow() override { open = true; }
+    bool TalkShown() const override { return talkShown; }
+    void HideTalk() override { talkShown = false; }
+    bool ChoicesShown() const override { return choicesShown; }
+    void HideChoices() override { choicesShown = false; }
+    void ShowFastMode(bool on) override { fastModeShown = on; }
+    void ShowViewCursor(int index) override { cursor = index; }
+    void ShowNoticePanel(const TNoticeLine* line) override { Keep(notice, line); }
+    void ShowLevelPanel(const TNoticeLine* line) override { Keep(levelLine, line); }
+
+private:
+    static void Keep(std::optional<TNoticeLine>& shown, const TNoticeLine* line) {
+        shown = line ? std::optional<TNoticeLine>(*line) : std::nullopt;
+    }
 };
 
 // The main window without a window: it records the controller's calls.

@@ -8,8 +8,11 @@ void InstallTestContent(const std::filesystem::path& gameFolder) {
     constexpr auto replace = std::filesystem::copy_options::recursive |
                              std::filesystem::copy_options::overwrite_existing;
     std::filesystem::copy(TESSARINE_TEST_CONTENT_DATA_DIR, gameFolder / "Data", replace);
-    const auto models = TestContentSources().parent_path() / "Obje";
-    if (std::filesystem::exists(models)) {
-        std::filesystem::copy(models, gameFolder / "Obje", replace);
+    // The models with their textures, and the game window's pictures.
+    for (const char* folder : {"Obje", "Graph"}) {
+        const auto files = TestContentSources().parent_path() / folder;
+        if (std::filesystem::exists(files)) {
+            std::filesystem::copy(files, gameFolder / folder, replace);
+        }
     }
 }

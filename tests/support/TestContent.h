@@ -8,6 +8,6 @@ std::filesystem::path TestContentSources();
 
 // Lays the test content set out as a game folder: Data/ as the datatool
 // compiled it from the sources when the tests were built, Obje/ with the
-// models and textures. Use it with a TTempFolder so the game's relative file
-// names find it.
+// models and textures, Graph/ with the game window's pictures. Use it with a
+// TTempFolder so the game's relative file names find it.
 void InstallTestContent(const std::filesystem::path& gameFolder);

@@ -114,7 +114,7 @@ TEST_F(SimClockwork, TheStateLineReadsTheOperator) {
     EXPECT_EQ(state.Value("mapstate"), "0");
     EXPECT_EQ(state.Value("enemies"), "0");
     EXPECT_EQ(state.Value("caption"), "ダンジョン_地下_3階") << "one word a field";
-    EXPECT_EQ(state.Value("hero"), "-") << "a map without a heroine";
+    EXPECT_EQ(state.Value("hero"), "0,0,0") << "the fake map's heroine on its one block";
 
     app->DungOperator().EnterScene(
         [] {

@@ -1,12 +1,20 @@
 #include "shell/qt/GameFont.h"
 
 #include <QApplication>
-#include <QFont>
+
+namespace {
+
+const QString DesignFont = QStringLiteral("ＭＳ Ｐゴシック");
+
+} // namespace
 
 void ApplyGameFont() {
-    const QString designFont = QStringLiteral("ＭＳ Ｐゴシック");
-    QFont::insertSubstitution(designFont, QStringLiteral("IPAPGothic"));
-    QFont font(designFont);
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    QFont::insertSubstitution(DesignFont, QStringLiteral("IPAPGothic"));
+    QApplication::setFont(GameFont(12));
+}
+
+QFont GameFont(int pixelSize) {
+    QFont font(DesignFont);
+    font.setPixelSize(pixelSize);
+    return font;
 }

@@ -3,13 +3,33 @@
 #include "actors/Hero.h"
 #include "platform/qt/QtText.h"
 #include "shell/Dungoperator.h"
+#include "shell/qt/Cursortable.h"
 #include "shell/qt/Fm_dungeon.h"
+#include "shell/qt/Fm_mdimain.h"
+#include "shell/qt/Gamecontrols.h"
+#include "shell/qt/Memoex.h"
 #include "shell/qt/Px_formmdi.h"
 
-#include <QMdiSubWindow>
+#include <QCursor>
+#include <QGroupBox>
+#include <QListWidget>
+
+namespace {
+
+constexpr int ChoiceHeight = 18;
+
+void ShowLine(TPanel& panel, const TNoticeLine* line) {
+    if (line) {
+        panel.setText(ToQt(line->sjisText));
+        panel.SetColours(Qt::black, QColor::fromRgb(line->colour));
+    }
+    panel.setVisible(line != nullptr);
+}
+
+} // namespace
 
 TPX_FormGame::TPX_FormGame(TDungOperator& owner, TPX_FormMDI& mainWindowProxy)
-    : dungOperator(owner), mainProxy(mainWindowProxy) {}
+    : TGameWindowBase(owner), mainProxy(mainWindowProxy) {}
 
 TPX_FormGame::~TPX_FormGame() {
     if (window) {
@@ -18,22 +38,19 @@ TPX_FormGame::~TPX_FormGame() {
     }
 }
 
-void TPX_FormGame::AttachMap(IActiveMap& newMap) {
-    map = &newMap;
-    if (window) {
-        return;
-    }
-    form = new TFormDung;
+void TPX_FormGame::OpenWindow() {
+    auto made = std::make_unique<TFormDung>(*this);
+    form = made.get();
     form->whenClosed = [this] {
         // The window itself goes when the event loop runs, as the close may
         // come from one of its own handlers; nothing may draw into it now.
         window = nullptr;
         form = nullptr;
-        dungOperator.GameWindowClosed();
+        Operator().GameWindowClosed();
     };
-    window = mainProxy.AddChildWindow(form);
+    window = mainProxy.AddChildWindow(made.release());
     window->show();
-    window->setFocus();
+    form->setFocus();
 }
 
 void TPX_FormGame::SetCaption(const std::string& sjisText) {
@@ -48,6 +65,51 @@ bool TPX_FormGame::CloseWindow() {
     }
     window->close();
     return true;
+}
+
+TViewParams TPX_FormGame::ViewParams() const {
+    if (!window) {
+        return {};
+    }
+    QWidget* view = form->Panel3();
+    return {view, 0, view->width(), view->height()};
+}
+
+void TPX_FormGame::ArrangeLayout(bool withAutomap) {
+    if (!window) {
+        return;
+    }
+    const QWidget& main = mainProxy.Window();
+    const TGameWindowLayout layout =
+        ArrangedLayout(withAutomap, {main.width(), main.height()}, window->height());
+    form->Image1()->setVisible(withAutomap);
+    form->GroupBox1()->move(layout.heroValues.x, layout.heroValues.y);
+    const int frame = window->width() - form->width();
+    form->setFixedWidth(layout.outerWidth - frame);
+    window->setFixedWidth(layout.outerWidth);
+    window->move(layout.windowAt.x, layout.windowAt.y);
+}
+
+void TPX_FormGame::ShowTalk(const std::string& sjisText, bool isLast) {
+    if (!window) {
+        return;
+    }
+    form->Memo1()->SetText(ToQt(sjisText));
+    form->Panel2()->setVisible(!isLast);
+    form->Panel1()->show();
+}
+
+void TPX_FormGame::ShowChoices(const std::vector<std::string>& sjisTexts) {
+    if (!window) {
+        return;
+    }
+    QListWidget& list = *form->ListBox1();
+    list.clear();
+    for (const std::string& text : sjisTexts) {
+        auto* item = new QListWidgetItem(ToQt(text), &list);
+        item->setSizeHint({list.viewport()->width(), ChoiceHeight});
+    }
+    list.show();
 }
 
 void TPX_FormGame::ShowHero(THero& hero) {
@@ -70,15 +132,73 @@ void TPX_FormGame::UpdateNext(THero& hero) {
 }
 
 void TPX_FormGame::UpdateComparison() {
-    // The window has no box of an enemy or item looked at yet.
+    // The status view compares what is looked at here once it exists.
 }
 
 void TPX_FormGame::ForgetItem(const TItemActer&) {
-    // The window has no box of an item looked at yet.
+    // The status view stops showing a taken item here once it exists.
 }
 
-void TPX_FormGame::ShowRemark(const std::string& sjisText) {
-    if (TFormDung* shown = Form()) {
-        shown->ShowRemark(ToQt(sjisText));
+bool TPX_FormGame::TalkShown() const {
+    return window && form->Panel1()->isVisible();
+}
+
+void TPX_FormGame::HideTalk() {
+    form->Panel1()->hide();
+}
+
+bool TPX_FormGame::ChoicesShown() const {
+    return window && form->ListBox1()->isVisible();
+}
+
+void TPX_FormGame::HideChoices() {
+    if (window) {
+        form->ListBox1()->hide();
     }
+}
+
+void TPX_FormGame::ShowFastMode(bool on) {
+    TPanel& panel = *form->Panel7();
+    panel.SetBevels(on ? TBevel::Lowered : TBevel::Raised, TBevel::None);
+    panel.SetFontLook(12, on);
+    if (on) {
+        panel.SetColours(QColor(0, 0, 128), QColor(255, 255, 0));
+    } else {
+        panel.SetColours(QColor(166, 202, 240), Qt::black);
+    }
+}
+
+void TPX_FormGame::ShowViewCursor(int index) {
+    form->Panel3()->setCursor(TCursorTable::Instance().Cursor(index));
+}
+
+void TPX_FormGame::ShowNoticePanel(const TNoticeLine* line) {
+    ShowLine(*form->Panel4(), line);
+}
+
+void TPX_FormGame::ShowLevelPanel(const TNoticeLine* line) {
+    ShowLine(*form->Panel5(), line);
+}
+
+std::optional<TViewSize> TPX_FormGame::ViewSize() const {
+    if (!window) {
+        return std::nullopt;
+    }
+    return TViewSize{form->Panel3()->width(), form->Panel3()->height()};
+}
+
+TWindowPoint TPX_FormGame::PointerInView() const {
+    if (!window) {
+        return {};
+    }
+    const QPoint at = form->Panel3()->mapFromGlobal(QCursor::pos());
+    return {at.x(), at.y()};
+}
+
+TWindowPoint TPX_FormGame::ClientToScreen(TWindowPoint point) const {
+    if (!window) {
+        return point;
+    }
+    const QPoint at = form->mapToGlobal(QPoint(point.x, point.y));
+    return {at.x(), at.y()};
 }

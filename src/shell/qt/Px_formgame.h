@@ -1,10 +1,11 @@
 #pragma once
 
-#include "shell/Gamewindow.h"
+#include "shell/Gamewindowbase.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <string>
+#include <vector>
 
 class TDungOperator;
 class TFormDung;
@@ -12,31 +13,46 @@ class TPX_FormMDI;
 
 // The game window's proxy on Qt: the rest of the game reaches the window only
 // through it. It creates the window when a scene is attached and forgets it
-// when it closes.
-class TPX_FormGame final : public IGameWindow {
+// when it closes; the window's inputs come back through its commands.
+class TPX_FormGame final : public TGameWindowBase {
 public:
     TPX_FormGame(TDungOperator& owner, TPX_FormMDI& mainWindowProxy);
     ~TPX_FormGame() override;
     TPX_FormGame(const TPX_FormGame&) = delete;
     TPX_FormGame& operator=(const TPX_FormGame&) = delete;
 
-    void AttachMap(IActiveMap& map) override;
     void SetCaption(const std::string& sjisText) override;
     bool CloseWindow() override;
     bool HasWindow() const override { return !window.isNull(); }
+    TViewParams ViewParams() const override;
+    void ArrangeLayout(bool withAutomap) override;
+    void ShowTalk(const std::string& sjisText, bool isLast) override;
+    void ShowChoices(const std::vector<std::string>& sjisTexts) override;
     void ShowHero(THero& hero) override;
     void UpdateHeroPower(THero& hero) override;
     void UpdateNext(THero& hero) override;
     void UpdateComparison() override;
     void ForgetItem(const TItemActer& item) override;
-    void ShowRemark(const std::string& sjisText) override;
+    std::optional<TViewSize> ViewSize() const override;
+    TWindowPoint PointerInView() const override;
+    TWindowPoint ClientToScreen(TWindowPoint point) const override;
+
     QMdiSubWindow* Window() const { return window; }
     TFormDung* Form() const { return window ? form : nullptr; }
 
+protected:
+    void OpenWindow() override;
+    bool TalkShown() const override;
+    void HideTalk() override;
+    bool ChoicesShown() const override;
+    void HideChoices() override;
+    void ShowFastMode(bool on) override;
+    void ShowViewCursor(int index) override;
+    void ShowNoticePanel(const TNoticeLine* line) override;
+    void ShowLevelPanel(const TNoticeLine* line) override;
+
 private:
-    TDungOperator& dungOperator;
     TPX_FormMDI& mainProxy;
     QPointer<QMdiSubWindow> window;
     TFormDung* form = nullptr;
-    IActiveMap* map = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "shell/FakeActiveMap.h"
 #include "shell/Thr_game.h"
 #include "shell/qt/Fm_dungeon.h"
+#include "shell/qt/Gamecontrols.h"
 #include "shell/qt/Px_formgame.h"
 #include "shell/qt/Px_formmdi.h"
 #include "shell/qt/ShellFixture.h"

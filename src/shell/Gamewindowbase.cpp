@@ -1,0 +1,268 @@
+#include "shell/Gamewindowbase.h"
+
+#include "activemap/Activemap.h"
+#include "platform/SjisText.h"
+#include "shell/Dungoperator.h"
+
+namespace {
+
+// The fast shape of a cursor is the normal one's number plus this.
+constexpr int FastCursorOffset = 8;
+
+constexpr std::uint32_t Blue = 0x0000FF;
+constexpr std::uint32_t Red = 0xFF0000;
+constexpr std::uint32_t Aqua = 0x00FFFF;
+constexpr std::uint32_t Yellow = 0xFFFF00;
+constexpr std::uint32_t Green = 0x008000;
+
+bool StopsOnRelease(TGameKey key) {
+    return key == TGameKey::Space || (DirectionOfKey(key) != DW_None);
+}
+
+} // namespace
+
+TGameWindowLayout ArrangedLayout(bool withAutomap, TViewSize mainWindow, int outerHeight) {
+    TGameWindowLayout layout;
+    layout.heroValues = withAutomap ? TWindowPoint{650, 262} : TWindowPoint{502, 109};
+    layout.outerWidth = layout.heroValues.x + 155;
+    layout.windowAt.x = mainWindow.width / 2 - layout.outerWidth / 2;
+    layout.windowAt.y = mainWindow.height / 2 - outerHeight / 2;
+    if (layout.windowAt.y > 0) {
+        layout.windowAt.y = layout.windowAt.y / 3 * 2;
+    }
+    return layout;
+}
+
+void TGameWindowBase::AttachMap(IActiveMap&) {
+    if (!HasWindow()) {
+        OpenWindow();
+        // A new view starts with the platform's arrow.
+        viewCursor = 0;
+    }
+    ShowFastMode(fastMode);
+}
+
+void TGameWindowBase::Notice(bool on, const char* utf8Text, std::uint32_t colour) {
+    if (!HasWindow()) {
+        return;
+    }
+    const TNoticeLine line{Sjis(utf8Text), colour};
+    ShowNoticePanel(on ? &line : nullptr);
+}
+
+void TGameWindowBase::ShowLevelUp(bool on) {
+    Notice(on, "レベルアップ", Blue);
+}
+
+void TGameWindowBase::ShowCollapsed(bool on) {
+    Notice(on, "力尽きた", Red);
+}
+
+void TGameWindowBase::ShowRecovered(bool on) {
+    Notice(on, "回復", Aqua);
+}
+
+void TGameWindowBase::ShowSwordBroken(bool on) {
+    Notice(on, "剣が壊れた", Red);
+}
+
+void TGameWindowBase::ShowLevelReached(int level, bool on) {
+    if (!HasWindow()) {
+        return;
+    }
+    const TNoticeLine line{Sjis("レベル ") + std::to_string(level) + Sjis(" になった"), Yellow};
+    ShowLevelPanel(on ? &line : nullptr);
+}
+
+void TGameWindowBase::ShowRemark(const std::string& sjisText) {
+    if (!HasWindow()) {
+        return;
+    }
+    const TNoticeLine line{sjisText, Green};
+    ShowLevelPanel(sjisText.empty() ? nullptr : &line);
+}
+
+void TGameWindowBase::SetFastMode(bool on) {
+    fastMode = on;
+    if (HasWindow()) {
+        ShowFastMode(fastMode);
+    }
+}
+
+void TGameWindowBase::ChangeViewCursor(int index) {
+    if (index != viewCursor) {
+        viewCursor = index;
+        if (HasWindow()) {
+            ShowViewCursor(index);
+        }
+    }
+}
+
+void TGameWindowBase::SetViewCursor(int index) {
+    ChangeViewCursor(index);
+}
+
+void TGameWindowBase::SetMoveCursor(int index, bool isLeft) {
+    const bool fast = isLeft ? fastMode : !fastMode;
+    ChangeViewCursor(fast ? index + FastCursorOffset : index);
+}
+
+void TGameWindowBase::SetArrowCursor(int index) {
+    ChangeViewCursor(fastMode ? index + FastCursorOffset : index);
+}
+
+void TGameWindowBase::KeyDirection(std::uint8_t dir, bool notCtrl) {
+    IActiveMap* map = dungOperator.ActiveMap();
+    if (!map) {
+        return;
+    }
+    const bool fast = notCtrl ? fastMode : !fastMode;
+    if (fast) {
+        map->OrderDash(dir);
+    } else {
+        map->OrderMove(dir);
+    }
+    AfterCommand();
+}
+
+void TGameWindowBase::MoveButtonPressed(std::uint8_t dir, bool leftButton) {
+    KeyDirection(dir, leftButton);
+}
+
+void TGameWindowBase::ActionCommand() {
+    IActiveMap* map = dungOperator.ActiveMap();
+    if (!map) {
+        return;
+    }
+    if (map->HeroStateId() == das_Talk) {
+        NextTalkLine();
+        return;
+    }
+    map->OrderAction();
+    AfterCommand();
+}
+
+void TGameWindowBase::StopCommand() {
+    if (IActiveMap* map = dungOperator.ActiveMap()) {
+        map->OrderStop();
+    }
+}
+
+void TGameWindowBase::ItemCommand() {
+    if (!dungOperator.ActiveMap()) {
+        return;
+    }
+    // The dungeon operator opens the equipment screen here once it exists.
+    AfterCommand();
+}
+
+void TGameWindowBase::SaveCommand() {
+    if (!dungOperator.CanSave()) {
+        return;
+    }
+    // The save manager's save dialog opens here once it exists.
+}
+
+void TGameWindowBase::LoadCommand() {
+    if (!dungOperator.CanLoad()) {
+        return;
+    }
+    // The save manager's load dialog opens here once it exists.
+}
+
+void TGameWindowBase::FastModeCommand() {
+    SetFastMode(!fastMode);
+}
+
+void TGameWindowBase::ContinueCommand() {
+    NextTalkLine();
+}
+
+void TGameWindowBase::ChoiceClicked(int) {
+    // The talk operator takes the chosen index here once it exists.
+    HideChoices();
+}
+
+void TGameWindowBase::ClearCommand() {
+    // The status view stops showing the enemy here once it exists.
+}
+
+void TGameWindowBase::AutomapPressed(int, int) {
+    // The dungeon operator shows what is on the clicked automap cell here
+    // once the automap exists.
+}
+
+void TGameWindowBase::ViewPressed(int, int, bool) {
+    // The pointer handler turns presses, moves and releases over the 3D view
+    // into walks and looks here once it exists.
+}
+
+void TGameWindowBase::ViewMoved(int, int) {}
+
+void TGameWindowBase::ViewReleased(int, int) {}
+
+void TGameWindowBase::NextTalkLine() {
+    // The talk operator shows its next line here once it exists.
+}
+
+bool TGameWindowBase::TalkFinished() const {
+    // Until the talk operator exists no talk runs on.
+    return true;
+}
+
+void TGameWindowBase::AfterCommand() {
+    if (TalkShown() && TalkFinished()) {
+        HideTalk();
+    }
+    if (ChoicesShown() && TalkFinished()) {
+        HideChoices();
+    }
+}
+
+void TGameWindowBase::KeyPressed(TGameKey key, bool ctrl) {
+    heldKeys.set(static_cast<std::size_t>(key));
+    const std::uint8_t dir = DirectionOfKey(key);
+    if (dir != DW_None) {
+        KeyDirection(dir, !ctrl);
+    } else if (key == TGameKey::Space) {
+        ActionCommand();
+    }
+}
+
+void TGameWindowBase::KeyReleased(TGameKey key, bool ctrl) {
+    heldKeys.reset(static_cast<std::size_t>(key));
+    for (std::uint8_t dir = 0; dir < DirectionKeys.size(); ++dir) {
+        for (const TGameKey held : DirectionKeys[dir]) {
+            if (heldKeys.test(static_cast<std::size_t>(held))) {
+                KeyDirection(dir, !ctrl);
+                return;
+            }
+        }
+    }
+    if (StopsOnRelease(key)) {
+        StopCommand();
+        return;
+    }
+    switch (key) {
+    case TGameKey::A:
+        ItemCommand();
+        break;
+    case TGameKey::Q:
+        SaveCommand();
+        break;
+    case TGameKey::W:
+        LoadCommand();
+        break;
+    case TGameKey::Z:
+        FastModeCommand();
+        break;
+    case TGameKey::R:
+        dungOperator.HelpKey(0);
+        break;
+    case TGameKey::F1:
+        dungOperator.HelpKey(1);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,349 @@
+#include "platform/GameError.h"
+#include "platform/SjisText.h"
+#include "shell/App.h"
+#include "shell/Dungoperator.h"
+#include "shell/FakeActiveMap.h"
+#include "shell/qt/Fm_dungeon.h"
+#include "shell/qt/Gamecontrols.h"
+#include "shell/qt/Memoex.h"
+#include "shell/qt/Px_formgame.h"
+#include "shell/qt/Px_formmdi.h"
+#include "shell/qt/ShellFixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <QTextCursor>
+#include <gtest/gtest.h>
+
+namespace {
+
+using TOrder = std::pair<DA_State, int>;
+const TOrder NoOrder{das_Null, -1};
+const TOrder Stop{das_Wait, 0};
+
+// The real game window on a dungeon floor whose heroine shows the last order
+// that reached her; keys and pointer buttons are Qt's own events.
+class GameWindow : public ShellTest {
+protected:
+    GameWindow() {
+        OpenWindow().show();
+        // No window manager runs under Xvfb: the window activates itself.
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->CloseTitle();
+        dungOperator = &window->Proxy().App().DungOperator();
+        Enter();
+    }
+
+    void Enter() {
+        dungOperator->EnterScene(
+            [this] {
+                auto made = std::make_unique<TFakeActiveMap>(1);
+                map = made.get();
+                return made;
+            },
+            THeroWhereabouts::Dungeon);
+        map->heroine.ClearOrder();
+    }
+
+    TPX_FormGame& Proxy() const { return static_cast<TPX_FormGame&>(IGameWindow::Instance()); }
+    TFormDung& Form() const { return *Proxy().Form(); }
+    template <typename T = QWidget> T* Control(const char* name) const {
+        T* found = Form().findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    TOrder Order() const {
+        const DA_State id = map->heroine.Order();
+        const int dir = id == das_Null ? -1 : map->heroine.OrderDirection();
+        map->heroine.ClearOrder();
+        return {id, dir};
+    }
+
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyPress(&Form(), static_cast<Qt::Key>(key), modifiers);
+    }
+    void Release(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyRelease(&Form(), static_cast<Qt::Key>(key), modifiers);
+    }
+
+    TDungOperator* dungOperator = nullptr;
+    TFakeActiveMap* map = nullptr;
+};
+
+TEST_F(GameWindow, EveryControlAtItsPlace) {
+    const std::pair<const char*, QRect> places[] = {
+        {"Panel3", {0, 0, 491, 504}},         {"Panel4", {214, 100, 97, 27}},
+        {"Panel5", {146, 112, 223, 27}},      {"Panel1", {120, 392, 363, 93}},
+        {"Memo1", {1, 1, 306, 91}},           {"Panel2", {307, 1, 55, 91}},
+        {"ListBox1", {348, 302, 135, 83}},    {"Image1", {494, 6, 300, 250}},
+        {"GroupBox2", {650, 394, 137, 107}},  {"Image2", {62, 80, 67, 22}},
+        {"Panel6", {502, 262, 137, 239}},     {"SpeedButton2", {50, 116, 38, 38}},
+        {"SpeedButton6", {88, 116, 38, 38}},  {"SpeedButton3", {88, 154, 38, 38}},
+        {"SpeedButton7", {88, 192, 38, 38}},  {"SpeedButton4", {50, 192, 38, 38}},
+        {"SpeedButton8", {12, 192, 38, 38}},  {"SpeedButton5", {12, 154, 38, 38}},
+        {"SpeedButton9", {12, 116, 38, 38}},  {"SpeedButton1", {50, 154, 38, 38}},
+        {"SpeedButton10", {12, 42, 115, 27}}, {"SpeedButton11", {12, 10, 57, 23}},
+        {"SpeedButton13", {70, 10, 57, 23}},  {"Panel7", {12, 80, 115, 29}},
+    };
+    for (const auto& [name, place] : places) {
+        if (const QWidget* control = Control(name)) {
+            EXPECT_EQ(control->geometry(), place) << name;
+        }
+    }
+    EXPECT_EQ(Form().height(), 504);
+    EXPECT_EQ(Form().Panel4()->parentWidget(), Form().Panel3()) << "notices lie in the 3D view";
+    EXPECT_EQ(Form().Memo1()->parentWidget(), Form().Panel1());
+
+    const std::pair<const char*, const char*> captions[] = {
+        {"SpeedButton2", "↑"},         {"SpeedButton6", "／"},      {"SpeedButton3", "→"},
+        {"SpeedButton7", "＼"},        {"SpeedButton4", "↓"},       {"SpeedButton8", "／"},
+        {"SpeedButton5", "←"},         {"SpeedButton9", "＼"},      {"SpeedButton1", "◆"},
+        {"SpeedButton10", "アイテム"}, {"SpeedButton11", "セーブ"}, {"SpeedButton13", "ロード"},
+        {"SpeedButton12", "クリア"},
+    };
+    for (const auto& [name, caption] : captions) {
+        if (const auto* button = Control<QAbstractButton>(name)) {
+            EXPECT_EQ(button->text(), QString::fromUtf8(caption)) << name;
+        }
+    }
+    EXPECT_EQ(Control<QLabel>("Panel2")->text(), QStringLiteral("▼"));
+    EXPECT_EQ(Control<QLabel>("Panel7")->text(), QStringLiteral("高速モード"));
+    EXPECT_EQ(Control<QGroupBox>("GroupBox1")->title(), QStringLiteral("プロパティ"));
+    EXPECT_EQ(Control<QGroupBox>("GroupBox2")->title(), QStringLiteral("敵のプロパティ"));
+    EXPECT_EQ(Control<QLabel>("Label11")->text(), QStringLiteral("HP"));
+    for (const char* name :
+         {"Label6", "Label7", "Label8", "Label9", "Label10", "Label23", "Label16", "Label17",
+          "Label18", "Label19", "LabelAtkCan", "LabelDefCan"}) {
+        Control(name);
+    }
+}
+
+TEST_F(GameWindow, FontsAndColoursAsDesigned) {
+    const std::tuple<const char*, int, bool> fonts[] = {
+        {"Panel4", 15, true},     {"Panel5", 15, true},        {"Memo1", 19, true},
+        {"Panel2", 19, true},     {"ListBox1", 16, true},      {"GroupBox1", 16, false},
+        {"GroupBox2", 16, false}, {"SpeedButton1", 24, false}, {"SpeedButton10", 12, false},
+    };
+    for (const auto& [name, size, bold] : fonts) {
+        if (const QWidget* control = Control(name)) {
+            EXPECT_EQ(control->font().pixelSize(), size) << name;
+            EXPECT_EQ(control->font().bold(), bold) << name;
+        }
+    }
+    EXPECT_EQ(Form().font().pixelSize(), 12);
+    EXPECT_EQ(Form().font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+
+    const QColor red(255, 0, 0), navy(0, 0, 128);
+    const std::tuple<const char*, QColor, QColor> colours[] = {
+        {"Label8", red, Qt::white},       {"Label9", navy, Qt::white},
+        {"Label18", navy, Qt::white},     {"Label19", red, Qt::white},
+        {"Memo1", Qt::black, Qt::white},  {"ListBox1", Qt::black, Qt::white},
+        {"Panel4", Qt::black, Qt::white}, {"Image2", Qt::black, Qt::white},
+    };
+    for (const auto& [name, background, text] : colours) {
+        if (const QWidget* control = Control(name)) {
+            EXPECT_EQ(control->palette().color(control->backgroundRole()), background) << name;
+            EXPECT_EQ(control->palette().color(control->foregroundRole()), text) << name;
+        }
+    }
+    EXPECT_EQ(Form().Memo1()->Margins(), (TMemoEx::TMargins{5, 3, 2, 3}));
+    EXPECT_FALSE(Form().Memo1()->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(Form().ListBox1()->focusPolicy() & Qt::TabFocus);
+    EXPECT_TRUE(Form().Memo1()->isReadOnly());
+}
+
+TEST_F(GameWindow, AttachedWithTheTalkTheChoicesAndTheNoticesHidden) {
+    for (const char* name : {"Panel1", "ListBox1", "Panel4", "Panel5", "Image1"}) {
+        EXPECT_FALSE(Control(name)->isVisible()) << name;
+    }
+    ASSERT_TRUE(Form().isVisible());
+    EXPECT_TRUE(Form().Panel3()->isVisible());
+    EXPECT_TRUE(Form().hasFocus()) << "the window takes the keyboard";
+    const TViewParams view = Proxy().ViewParams();
+    EXPECT_EQ(view.window, Form().Panel3());
+    EXPECT_EQ(view.width, 491);
+    EXPECT_EQ(view.height, 504);
+    EXPECT_EQ(Proxy().ViewSize(), (TViewSize{491, 504}));
+}
+
+TEST_F(GameWindow, TheLayoutIsNarrowWithoutTheAutomapAndWideWithItCentredOnTheMainWindow) {
+    QMdiSubWindow& sub = *Proxy().Window();
+    for (const bool automap : {false, true}) {
+        Proxy().ArrangeLayout(automap);
+        const int width = automap ? 805 : 657;
+        EXPECT_EQ(sub.width(), width);
+        EXPECT_EQ(sub.x(), window->width() / 2 - width / 2);
+        const int top = window->height() / 2 - sub.height() / 2;
+        EXPECT_EQ(sub.y(), top > 0 ? top / 3 * 2 : top);
+        EXPECT_EQ(Form().GroupBox1()->pos(), automap ? QPoint(650, 262) : QPoint(502, 109));
+        EXPECT_EQ(Form().Image1()->isVisible(), automap);
+        // Everything the layout shows lies inside the window.
+        const QWidget* lastShown = automap ? Form().Image1() : Control("Panel6");
+        EXPECT_LE(lastShown->geometry().right(), Form().width() - 1);
+    }
+}
+
+TEST_F(GameWindow, AHeldArrowWalksOnWhenAnotherArrowIsReleased) {
+    Press(Qt::Key_Up);
+    EXPECT_EQ(Order(), TOrder(das_MoveOrder, DW_North));
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Order(), TOrder(das_MoveOrder, DW_East));
+    Release(Qt::Key_Right);
+    EXPECT_EQ(Order(), TOrder(das_MoveOrder, DW_North));
+
+    // A held key repeats; its repeated releases are not the real one.
+    QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(&Form(), &repeated);
+    EXPECT_EQ(Order(), NoOrder);
+    Press(Qt::Key_Up);
+    EXPECT_EQ(Order(), TOrder(das_MoveOrder, DW_North));
+    Release(Qt::Key_Up);
+    EXPECT_EQ(Order(), Stop);
+}
+
+TEST_F(GameWindow, TheKeypadWalksInEightDirectionsAndItsFiveDoesNothing) {
+    const std::pair<int, int> pad[] = {
+        {Qt::Key_8, 0}, {Qt::Key_6, 1}, {Qt::Key_2, 2}, {Qt::Key_4, 3},  {Qt::Key_9, 4},
+        {Qt::Key_3, 5}, {Qt::Key_1, 6}, {Qt::Key_7, 7}, {Qt::Key_Up, 0}, {Qt::Key_Home, 7}};
+    for (const auto& [key, dir] : pad) {
+        Press(key, Qt::KeypadModifier);
+        EXPECT_EQ(Order(), TOrder(das_MoveOrder, dir)) << key;
+        Release(key, Qt::KeypadModifier);
+        EXPECT_EQ(Order(), Stop) << key;
+    }
+    Press(Qt::Key_8);
+    EXPECT_EQ(Order(), NoOrder) << "the main row's 8 is not a direction";
+    for (const int five : {Qt::Key_5, Qt::Key_Clear}) {
+        Press(five, Qt::KeypadModifier);
+        Release(five, Qt::KeypadModifier);
+        EXPECT_EQ(Order(), NoOrder) << "keypad 5 does not stop her";
+    }
+}
+
+TEST_F(GameWindow, CtrlAndTheRightButtonTakeTheOtherPaceAndFastModeInvertsBoth) {
+    TPanel& fastMode = *Form().Panel7();
+    for (const bool fast : {false, true}) {
+        EXPECT_EQ(Proxy().FastMode(), fast);
+        EXPECT_EQ(fastMode.OuterBevel(), fast ? TBevel::Lowered : TBevel::Raised);
+        EXPECT_EQ(fastMode.font().bold(), fast);
+        EXPECT_EQ(fastMode.palette().color(QPalette::Window),
+                  fast ? QColor(0, 0, 128) : QColor(166, 202, 240));
+        EXPECT_EQ(fastMode.palette().color(QPalette::WindowText), fast ? Qt::yellow : Qt::black);
+        const DA_State walk = fast ? das_Dash : das_MoveOrder;
+        const DA_State other = fast ? das_MoveOrder : das_Dash;
+
+        Press(Qt::Key_Down);
+        EXPECT_EQ(Order(), TOrder(walk, DW_South));
+        Press(Qt::Key_Down, Qt::ControlModifier);
+        EXPECT_EQ(Order(), TOrder(other, DW_South));
+        Release(Qt::Key_Down, Qt::ControlModifier);
+        EXPECT_EQ(Order(), Stop);
+
+        auto* northEast = Control<QAbstractButton>("SpeedButton6");
+        QTest::mousePress(northEast, Qt::LeftButton);
+        EXPECT_EQ(Order(), TOrder(walk, DW_NorthEast));
+        QTest::mouseRelease(northEast, Qt::LeftButton);
+        EXPECT_EQ(Order(), Stop);
+        QTest::mousePress(northEast, Qt::RightButton);
+        EXPECT_EQ(Order(), TOrder(other, DW_NorthEast));
+        EXPECT_TRUE(northEast->isDown());
+        QTest::mouseRelease(northEast, Qt::RightButton);
+        EXPECT_EQ(Order(), Stop);
+        EXPECT_FALSE(northEast->isDown());
+
+        if (!fast) {
+            QTest::mouseClick(&fastMode, Qt::LeftButton);
+        }
+    }
+    Release(Qt::Key_Z);
+    EXPECT_FALSE(Proxy().FastMode()) << "Z turns it over too";
+}
+
+TEST_F(GameWindow, TheActionButtonAndTheSpaceKeyAct) {
+    auto* action = Control<QAbstractButton>("SpeedButton1");
+    QTest::mousePress(action, Qt::LeftButton);
+    EXPECT_EQ(Order().first, das_ActOrder);
+    QTest::mouseRelease(action, Qt::LeftButton);
+    EXPECT_EQ(Order(), Stop);
+    Press(Qt::Key_Space);
+    EXPECT_EQ(Order().first, das_ActOrder);
+    Release(Qt::Key_Space);
+    EXPECT_EQ(Order(), Stop);
+}
+
+TEST_F(GameWindow, TheTalkBoxWithItsMarginsAndContinueMarkerAndTheChoices) {
+    Proxy().ShowTalk(Sjis("ようこそ、旅の方。\r\n北の洞窟には近づかないように。"), false);
+    EXPECT_TRUE(Form().Panel1()->isVisible());
+    EXPECT_TRUE(Form().Panel2()->isVisible());
+    EXPECT_EQ(Form().Memo1()->toPlainText(),
+              QStringLiteral("ようこそ、旅の方。\n北の洞窟には近づかないように。"));
+    // The first character starts inside the margins.
+    const QRect first = Form().Memo1()->cursorRect(QTextCursor(Form().Memo1()->document()));
+    EXPECT_EQ(first.left(), 5);
+    EXPECT_EQ(first.top(), 3);
+    Proxy().ShowTalk(Sjis("さようなら。"), true);
+    EXPECT_FALSE(Form().Panel2()->isVisible()) << "no marker on the last line";
+
+    Proxy().ShowChoices({Sjis("はい"), Sjis("いいえ")});
+    QListWidget& choices = *Form().ListBox1();
+    ASSERT_TRUE(choices.isVisible());
+    ASSERT_EQ(choices.count(), 2);
+    EXPECT_EQ(choices.item(1)->text(), QStringLiteral("いいえ"));
+    EXPECT_EQ(choices.visualItemRect(choices.item(1)).height(), 18);
+    QTest::mouseClick(choices.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      choices.visualItemRect(choices.item(1)).center());
+    EXPECT_FALSE(choices.isVisible());
+
+    // A command once the talk is over puts the talk box away.
+    Press(Qt::Key_Left);
+    EXPECT_FALSE(Form().Panel1()->isVisible());
+}
+
+TEST_F(GameWindow, NoticesShowOverTheViewInTheirColours) {
+    Proxy().ShowLevelUp(true);
+    EXPECT_TRUE(Form().Panel4()->isVisible());
+    EXPECT_EQ(Form().Panel4()->text(), QStringLiteral("レベルアップ"));
+    EXPECT_EQ(Form().Panel4()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    Proxy().ShowLevelUp(false);
+    EXPECT_FALSE(Form().Panel4()->isVisible());
+    Proxy().ShowLevelReached(4, true);
+    EXPECT_EQ(Form().Panel5()->text(), QStringLiteral("レベル 4 になった"));
+    EXPECT_EQ(Form().Panel5()->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    Proxy().ShowRemark("");
+    EXPECT_FALSE(Form().Panel5()->isVisible());
+}
+
+TEST_F(GameWindow, PicturesAreCutIntoTheirTiles) {
+    ASSERT_EQ(Form().ImageList1().size(), 55u);
+    ASSERT_EQ(Form().ImageList2().size(), 6u);
+    EXPECT_EQ(Form().ImageList1()[54].size(), QSize(5, 5));
+    EXPECT_EQ(Form().ImageList2()[5].size(), QSize(35, 22));
+
+    dungOperator->CloseGameWindow();
+    std::filesystem::remove(folder.Path() / "Graph" / "攻撃防御.bmp");
+    try {
+        Enter();
+        FAIL() << "a window without its pictures";
+    } catch (const TGameError& error) {
+        EXPECT_NE(std::string(error.what()).find(Sjis("Graph/攻撃防御.bmp")), std::string::npos)
+            << error.what();
+    }
+    EXPECT_FALSE(Proxy().HasWindow());
+}
+
+TEST_F(GameWindow, WithoutAWindowItsQueriesAnswerNothing) {
+    dungOperator->CloseGameWindow();
+    EXPECT_FALSE(Proxy().CloseWindow());
+    EXPECT_EQ(Proxy().ViewSize(), std::nullopt);
+    EXPECT_EQ(Proxy().ViewParams().window, nullptr);
+}
+
+} // namespace
