@@ -16,6 +16,7 @@
 #include "shell/Thr_game.h"
 #include "village/Eventoperator.h"
 #include "village/Peoplebase.h"
+#include "village/Talkoperator.h"
 #include "world/Area.h"
 #include "world/Dungfactory.h"
 #include "world/Iautomapping.h"
@@ -48,6 +49,7 @@ void TDungOperator::CreateProgramObjects() {
     TActiveMapProxy::CreateInstance(this);
     IFighterStatus::AdoptInstance(std::make_unique<TQuietFighterStatus>());
     IAutoMapping::AdoptInstance(std::make_unique<TQuietAutoMapping>());
+    TTalkOperator::CreateInstance(gameWindow);
     TEventOperator::CreateInstance().LoadEvents();
     TAreaOperator::CreateInstance(dungFactory->Stages());
     herosBase.BindOutputs(&gameWindow, this);
@@ -64,6 +66,7 @@ void TDungOperator::ReleaseProgramObjects() {
     }
     dungFactory.reset();
     TPeopleBase::ReleaseInstance();
+    TTalkOperator::ReleaseInstance();
     TEventOperator::ReleaseInstance();
     IAutoMapping::ReleaseInstance();
     TAreaOperator::ReleaseInstance();
@@ -187,8 +190,8 @@ void TDungOperator::RefreshCursor() {
     // The pointer handler that reads the cursor comes with the status view.
 }
 
-void TDungOperator::StartTalk(TTalkDepot&) {
-    // The talk operator that shows the talk comes with the village map.
+void TDungOperator::StartTalk(TTalkDepot& talks) {
+    TTalkOperator::Instance().StartTalk(talks);
 }
 
 void TDungOperator::TreasureBroughtBack(std::uint8_t eventNo, std::uint8_t itemPosition) {

@@ -2,6 +2,7 @@
 
 #include "actors/Herooutput.h"
 #include "platform/SingleInstance.h"
+#include "village/Talkview.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,9 +34,10 @@ struct TViewSize {
 
 // The game window as game code sees it: everything the game shows the player
 // in the village or a dungeon goes through here, the heroine's values and
-// remarks too. A program-wide single object made by the dungeon operator;
-// the Qt proxy implements it, and tests and the simulator bring their own.
-class IGameWindow : public TSingleInstance<IGameWindow>, public IHeroView {
+// remarks and the talks too. A program-wide single object made by the
+// dungeon operator; the Qt proxy implements it, and tests and the simulator
+// bring their own.
+class IGameWindow : public TSingleInstance<IGameWindow>, public IHeroView, public ITalkView {
 public:
     ~IGameWindow() override = default;
 
@@ -51,9 +53,6 @@ public:
     // the command buttons and centres the window on the main window.
     virtual void ArrangeLayout(bool withAutomap) = 0;
 
-    // A talk line; the continue marker shows unless it is the last line.
-    virtual void ShowTalk(const std::string& sjisText, bool isLast) = 0;
-    virtual void ShowChoices(const std::vector<std::string>& sjisTexts) = 0;
     // The notices over the 3D view: shown with their text, or hidden.
     virtual void ShowLevelUp(bool on) = 0;
     virtual void ShowCollapsed(bool on) = 0;

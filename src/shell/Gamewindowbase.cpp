@@ -3,6 +3,7 @@
 #include "activemap/Activemap.h"
 #include "platform/SjisText.h"
 #include "shell/Dungoperator.h"
+#include "village/Talkoperator.h"
 
 namespace {
 
@@ -178,9 +179,12 @@ void TGameWindowBase::ContinueCommand() {
     NextTalkLine();
 }
 
-void TGameWindowBase::ChoiceClicked(int) {
-    // The talk operator takes the chosen index here once it exists.
+void TGameWindowBase::ChoiceClicked(int index) {
+    // Hidden first: the chosen talk may end in choices of its own at once.
     HideChoices();
+    if (index >= 0) {
+        TTalkOperator::Instance().Choose(static_cast<std::size_t>(index));
+    }
 }
 
 void TGameWindowBase::ClearCommand() {
@@ -202,12 +206,11 @@ void TGameWindowBase::ViewMoved(int, int) {}
 void TGameWindowBase::ViewReleased(int, int) {}
 
 void TGameWindowBase::NextTalkLine() {
-    // The talk operator shows its next line here once it exists.
+    TTalkOperator::Instance().NextLine();
 }
 
 bool TGameWindowBase::TalkFinished() const {
-    // Until the talk operator exists no talk runs on.
-    return true;
+    return TTalkOperator::Instance().IsFinished();
 }
 
 void TGameWindowBase::AfterCommand() {

@@ -7,8 +7,14 @@
 #include "support/TempFolder.h"
 #include "support/TestBundle.h"
 #include "support/TestContent.h"
+#include "village/Eventoperator.h"
+#include "village/People.h"
+#include "village/Peoplebase.h"
+#include "village/Peopledata.h"
+#include "world/DataFile.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -228,6 +234,61 @@ TEST(GameWindowLayout, TheWindowIsAsWideAsItsValuesNeedAndSitsAboveTheMiddle) {
         EXPECT_EQ(layout.outerWidth, c.width);
         EXPECT_EQ(layout.windowAt, c.at) << c.automap << " " << c.main.height;
     }
+}
+
+// A talk shown through the window: person 7 of the test content asks a
+// question whose second answer leads to another question at once.
+class GameWindowTalk : public testing::Test {
+protected:
+    GameWindowTalk() {
+        InstallTestContent(folder.Path());
+        TPeopleImp person;
+        person.personNo = 7;
+        person.acterNo = 80;
+        person.talks = {
+            TTalkData{{Sjis("一"), Sjis("二")}, {{Sjis("はい"), 2}, {Sjis("いいえ"), 3}}, {}, 0},
+            TTalkData{{Sjis("よし")}, {}, "EventTermGo_1_1", 0},
+            TTalkData{{Sjis("本当に？")}, {{Sjis("はい"), 2}}, {}, 0}};
+        TDataWriter writer;
+        WritePeopleData(writer, {person});
+        writer.SaveTo(PeopleDataFile);
+        app.emplace(mainWindow, platform.Bundle());
+        app->DungOperator().EnterScene([] { return std::make_unique<TFakeActiveMap>(0); },
+                                       THeroWhereabouts::Village);
+        window = platform.gameWindow;
+        app->DungOperator().StartTalk(TPeopleBase::Instance().GetPerson(7).Talks());
+    }
+
+    TTempFolder folder;
+    TTestPlatform platform;
+    TFakeMainWindow mainWindow;
+    std::optional<TApp> app;
+    TFakeGameWindow* window = nullptr;
+};
+
+TEST_F(GameWindowTalk, TheMarkerAndTheChoicesLeadThroughTheTalkAndACommandPutsItAway) {
+    EXPECT_EQ(window->talk, Sjis("一"));
+    EXPECT_TRUE(window->continueMarker);
+    window->ContinueCommand();
+    EXPECT_EQ(window->talk, Sjis("二"));
+    EXPECT_FALSE(window->continueMarker);
+    EXPECT_EQ(window->choices, (std::vector<std::string>{Sjis("はい"), Sjis("いいえ")}));
+
+    window->KeyPressed(TGameKey::Up, false);
+    EXPECT_TRUE(window->talkShown) << "a talk waiting for a choice is not over";
+    EXPECT_TRUE(window->choicesShown);
+
+    window->ChoiceClicked(1);
+    EXPECT_EQ(window->talk, Sjis("本当に？"));
+    EXPECT_TRUE(window->choicesShown) << "the chosen talk's own choices stay";
+    EXPECT_EQ(window->choices, std::vector<std::string>{Sjis("はい")});
+
+    window->ChoiceClicked(0);
+    EXPECT_EQ(window->talk, Sjis("よし"));
+    EXPECT_FALSE(window->choicesShown);
+    EXPECT_EQ(TEventOperator::Instance().StoryStage(), 1) << "the talk's command ran";
+    window->KeyPressed(TGameKey::Up, false);
+    EXPECT_FALSE(window->talkShown);
 }
 
 } // namespace
