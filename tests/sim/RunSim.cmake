@@ -4,7 +4,7 @@
 # DRAW asks for the OpenGL engine; PICTURES are then the files the script
 # must have written (it runs in WORK).
 # REMOVE names a file taken out of the game folder.
-#   cmake -DSIM=... -DDATA=... -DOBJE=... -DWORK=... -DSCRIPT=... -DEXIT=0
+#   cmake -DSIM=... -DDATA=... -DOBJE=... -DGRAPH=... -DWORK=... -DSCRIPT=... -DEXIT=0
 #         [-DREPEAT=ON] [-DSEED=N] [-DSTDERR=regex] [-DDRAW=ON -DPICTURES=a.png;b.png]
 #         [-DREMOVE=Data/ObjeData] -P RunSim.cmake
 set(draw_option)
@@ -22,7 +22,7 @@ function(run_sim name out_trace out_status out_stderr)
   set(game ${WORK}/${name})
   file(REMOVE_RECURSE ${game})
   file(MAKE_DIRECTORY ${game})
-  file(COPY ${DATA} ${OBJE} DESTINATION ${game})
+  file(COPY ${DATA} ${OBJE} ${GRAPH} DESTINATION ${game})
   if(DEFINED REMOVE)
     file(REMOVE ${game}/${REMOVE})
   endif()
