@@ -1,6 +1,5 @@
 #include "actors/Enemy.h"
 
-#include "actors/Fighterstatus.h"
 #include "world/Iautomapping.h"
 
 namespace {
@@ -26,11 +25,6 @@ bool TEnemy::AttackedBy(TFighter& attacker) {
 
 bool TEnemy::IsKeeper() const {
     return ai && ai->IsKeeper();
-}
-
-void TEnemy::Die() {
-    IFighterStatus::Instance().Forget(*this);
-    LeaveFloor();
 }
 
 void TEnemy::PlaceEnemy(TDungBlock* onBlock, TSaveEnemy& enemyRecord) {

@@ -32,9 +32,6 @@ public:
     std::string GetName() const override { return name; }
     // Whether its AI guards its place.
     bool IsKeeper() const override;
-    // Off the status view and off its block. The enemy stays alive for the
-    // map, which holds it and destroys it where no walk over its list runs.
-    void Die() override;
 
     // Called after the floor made it the block's guest. The AI, if one is
     // attached, takes its memory from the record; it stands by.

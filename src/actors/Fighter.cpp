@@ -45,7 +45,7 @@ int TFighter::GetDefence() {
 
 void TFighter::Die() {
     IFighterStatus::Instance().Forget(*this);
-    DestroyOnFloor();
+    LeaveFloor();
 }
 
 void TFighter::PlaceFighter(TDungBlock* onBlock) {

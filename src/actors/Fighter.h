@@ -34,7 +34,8 @@ public:
     virtual int GetMaxHP();
     virtual int GetAttack();
     virtual int GetDefence();
-    // Off the status view and off the floor; deletes the fighter.
+    // Off the status view and off its block. The fighter stays alive for
+    // whoever holds it, which destroys it where no walk over its list runs.
     virtual void Die();
     // Only the heroine walks onto floors that refuse the others.
     virtual bool MayEnterAnyFloor() const { return false; }

@@ -212,11 +212,6 @@ void IDungActer::LeaveFloor() {
     }
 }
 
-void IDungActer::DestroyOnFloor() {
-    LeaveFloor();
-    delete this;
-}
-
 void IDungActer::CreateStates(const TDAStateSet& kinds,
                               const std::function<std::unique_ptr<IDA_State>(DA_State)>& make) {
     for (const DA_State id : kinds) {

@@ -91,11 +91,9 @@ public:
     void MoveTo(TDungBlock* toBlock);
     TDungBlock* GetBlock() const { return block; }
     TDungBlock* FrontBlock();
-    // Leaves the block's guest slot; the actor keeps its block.
+    // Leaves the block's guest slot; the actor keeps its block. Whoever
+    // holds the actor destroys it, where no walk over its list runs.
     void LeaveFloor();
-    // Leaves the block's guest slot and deletes this actor: whoever held it
-    // must forget the pointer.
-    void DestroyOnFloor();
 
     IActerBody* GetBody() const { return body.get(); }
 

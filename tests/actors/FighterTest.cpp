@@ -292,9 +292,9 @@ TEST_F(FighterStatus, AFighterWithOneHitPointFallsAfterItsDamage) {
     EXPECT_FLOAT_EQ(target.Body().Matrix().Rotation().x - tilt, -67.5f);
     EXPECT_EQ(target.Body().Motions(), (std::vector<std::int16_t>{TFakeBody::Stopped, 2, 3}));
 
-    TTestFighter* dying = map.ReleaseFighter(target);
-    dying->Die();
+    target.Die();
     EXPECT_EQ(map.Block(1, 0).GetGuest(), nullptr);
+    EXPECT_EQ(target.GetBlock(), &map.Block(1, 0)) << "the map still knows where it stood";
     EXPECT_EQ(status->calls, "hp:0 forget ");
 }
 

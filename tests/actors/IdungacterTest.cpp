@@ -178,13 +178,20 @@ TEST(DungActerPlacing, TheFrontBlockIsTheNeighbourInTheFacingAndNoneAtTheEdge) {
     EXPECT_EQ(acter.FrontBlock(), nullptr);
 }
 
-TEST(DungActerPlacing, DestroyingOnTheFloorEmptiesTheGuestSlot) {
+TEST(DungActerPlacing, LeavingTheFloorEmptiesOnlyItsOwnGuestSlot) {
     TTestMap map({"..."});
-    auto* acter = new TStateActer();
-    acter->PlaceOn(&map.Block(0, 0));
-    map.Block(0, 0).SetGuest(acter);
-    acter->DestroyOnFloor();
+    TStateActer acter;
+    TStateActer other;
+    acter.PlaceOn(&map.Block(0, 0));
+    map.Block(0, 0).SetGuest(&acter);
+    acter.LeaveFloor();
     EXPECT_EQ(map.Block(0, 0).GetGuest(), nullptr);
+    EXPECT_EQ(acter.GetBlock(), &map.Block(0, 0));
+
+    // A walker that has already gone on leaves the new guest in place.
+    map.Block(0, 0).SetGuest(&other);
+    acter.LeaveFloor();
+    EXPECT_EQ(map.Block(0, 0).GetGuest(), &other);
 }
 
 TEST(DungActerBody, MotionsAndPartsGoToTheBody) {

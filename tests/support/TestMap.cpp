@@ -141,15 +141,6 @@ TTestFighter& TTestMap::PlaceEnemy(int x, int y, std::uint8_t dir, TFighterStats
     return enemy;
 }
 
-TTestFighter* TTestMap::ReleaseFighter(const TTestFighter& fighter) {
-    const auto found = std::find_if(fighters.begin(), fighters.end(),
-                                    [&](const auto& held) { return held.get() == &fighter; });
-    TTestFighter* released = found->release();
-    fighters.erase(found);
-    std::erase(enemies, released);
-    return released;
-}
-
 void TTestMap::RemoveItemRecord(const std::uint8_t* record) {
     if (village) {
         IActiveMap::RemoveItemRecord(record);

@@ -34,8 +34,6 @@ public:
                              int ticksPerMotion = 0);
     // Puts the heroine on the block of her record, as a floor is built.
     void PutHero(THero& heroine, TSaveHero& record);
-    // Hands a fighter over to code that will delete it.
-    TTestFighter* ReleaseFighter(const TTestFighter& fighter);
 
     IState_AMap* GetState() const override { return current; }
     THero* GetHero() const override { return realHero; }
