@@ -2,6 +2,7 @@
 
 #include "activemap/Activemap.h"
 #include "activemap/Dungfloarparts.h"
+#include "activemap/Dungmapstate.h"
 #include "activemap/Pendingobjects.h"
 
 #include <cstddef>
@@ -11,26 +12,13 @@
 #include <string>
 #include <vector>
 
-class TActiveMapDung;
+class TEnemy;
 struct TSaveFloar;
 
-// A turn state of a dungeon floor.
-class TState_DungMap final : public IState_AMap {
-public:
-    TState_DungMap(TActiveMapDung& owner, MapState_Type stateType);
-
-    IActiveMap& GetMap() const override;
-    void Enter() override;
-    MapState_Type GetType() const override { return type; }
-
-private:
-    MapState_Type type;
-    TActiveMapDung& map;
-};
-
 // One dungeon floor being played: its blocks, rooms and enemies, the heroine
-// on it and the floor's save lists. There is at most one; the dungeon factory
-// builds it and rebuilds it for every change of floor.
+// on it and the floor's save lists, and the turn that the floor plays in
+// answer to every command of the player. There is at most one; the dungeon
+// factory builds it and rebuilds it for every change of floor.
 class TActiveMapDung final : public IActiveMap {
 public:
     // Floor `floarNumber` (from 1); the heroine and the save lists stay
@@ -41,8 +29,9 @@ public:
     // The one dungeon map, or none.
     static TActiveMapDung* Instance() { return instance; }
 
-    // A change of floor: the old floor goes, the new one starts waiting for
-    // the player. The name and the turn states stay.
+    // A change of floor: the old floor goes, and with it every attack and
+    // movement still waiting; the new one starts waiting for the player.
+    // The name and the turn states stay.
     void Rebuild(int floarNumber, TDungFloarParts floar, TSaveFloar& floarSave);
 
     // Pressed timed floor switches, told of every turn until they spring back.
@@ -69,9 +58,9 @@ public:
     void Update() override;
     int GetWidth() const override { return width; }
     int GetHeight() const override { return height; }
-    bool IsVillage() const override { return false; }
     // Every enemy's AI memory into its record, before a game is saved.
     void SaveActorStates() override;
+    bool IsVillage() const override { return false; }
 
     std::size_t EnemyCount() const override { return floar.enemies.size(); }
     IDungActer* EnemyAt(std::size_t index) const override;
@@ -82,11 +71,33 @@ public:
     void RemoveItemRecord(const std::uint8_t* record) override;
     void RemoveObjectRecord(const std::uint8_t* record) override;
 
+    // What the turn states ask of the floor.
     // Every enemy at rest, ready for the player's next turn.
     void RestEnemies();
+    // Every enemy decides its turn; those that attack queue up in list
+    // order. True when one of them walks.
+    bool LetEnemiesDecide(bool dash);
+    std::size_t AttackerCount() const { return attackers.size(); }
+    // The queued attacker at `index` strikes.
+    void StartAttack(std::size_t index);
+    void DropAttackers() { attackers.clear(); }
+    bool HasPendingObjects() const { return !pendingObjects.List().empty(); }
+    // A turn has passed for the timed switches; those that spring back are
+    // told no more.
+    void PollTimedSwitches();
+    // She leaves the dungeon, alive with what she found or collapsed; the
+    // dungeon operator then destroys this map.
+    void ExitDungeon(bool failed);
 
 private:
     void TakeFloar(TDungFloarParts newFloar, TSaveFloar& newSave);
+    // One tick of every enemy, in list order; an enemy whose dying has just
+    // played out leaves the floor. True when all have finished.
+    bool TickEnemies();
+    // Counts the defeat and takes the enemy off the floor; the map destroys
+    // it once no walk over the enemies runs.
+    void TakeOffFloar(TEnemy& enemy);
+    void DestroyTakenOff(const std::vector<TEnemy*>& dead);
 
     static TActiveMapDung* instance;
 
@@ -95,6 +106,8 @@ private:
     TState_DungMap* current = nullptr;
     THero& hero;
     TDungFloarParts floar;
+    // Enemies that decided to attack in this turn, in list order.
+    std::vector<TEnemy*> attackers;
     std::vector<IDungActer*> timedSwitches;
     TPendingObjects pendingObjects;
     TSaveFloar* save = nullptr;

@@ -345,7 +345,7 @@ void THero::FullHeal() {
 
 int THero::ApplyForcedLevel() {
     const TDungBlock* under = GetBlock();
-    if (!under || under->FloarKind() != 2) {
+    if (!under || under->FloarKind() != FloarKindForcedLevel) {
         throw std::logic_error("a forced level without a forced-level floor under the heroine");
     }
     int unusedX = 0;
@@ -362,7 +362,7 @@ int THero::ApplyForcedLevel() {
 }
 
 int THero::FloorKindUnder() const {
-    return moved && GetBlock() ? GetBlock()->FloarKind() : 0;
+    return moved && GetBlock() ? GetBlock()->FloarKind() : FloarKindNone;
 }
 
 int THero::TakeExit() {

@@ -7,8 +7,8 @@ class THero;
 class TItemActer;
 class TTalkDepot;
 
-// What the heroine shows the player: her values and the remark line of the
-// game window. The game window implements it.
+// What the heroine shows the player: her values, the remark line and the
+// notices of the game window. The game window implements it.
 class IHeroView {
 public:
     virtual ~IHeroView() = default;
@@ -24,6 +24,13 @@ public:
     virtual void ForgetItem(const TItemActer& item) = 0;
     // One line such as a found item; the empty text hides the line.
     virtual void ShowRemark(const std::string& sjisText) = 0;
+    // The notices over the 3D view while the floor answers her turn: shown
+    // with their text, or hidden.
+    virtual void ShowLevelUp(bool on) = 0;
+    virtual void ShowCollapsed(bool on) = 0;
+    virtual void ShowRecovered(bool on) = 0;
+    virtual void ShowSwordBroken(bool on) = 0;
+    virtual void ShowLevelReached(int level, bool on) = 0;
 };
 
 // What her actions start beyond the floor she stands on: talks, the story's

@@ -33,10 +33,10 @@ struct TViewSize {
 };
 
 // The game window as game code sees it: everything the game shows the player
-// in the village or a dungeon goes through here, the heroine's values and
-// remarks and the talks too. A program-wide single object made by the
-// dungeon operator; the Qt proxy implements it, and tests and the simulator
-// bring their own.
+// in the village or a dungeon goes through here, the heroine's values,
+// remarks and notices and the talks too. A program-wide single object made by
+// the dungeon operator; the Qt proxy implements it, and tests and the
+// simulator bring their own.
 class IGameWindow : public TSingleInstance<IGameWindow>, public IHeroView, public ITalkView {
 public:
     ~IGameWindow() override = default;
@@ -52,13 +52,6 @@ public:
     // Shows or hides the automap, moves the heroine's values beside or above
     // the command buttons and centres the window on the main window.
     virtual void ArrangeLayout(bool withAutomap) = 0;
-
-    // The notices over the 3D view: shown with their text, or hidden.
-    virtual void ShowLevelUp(bool on) = 0;
-    virtual void ShowCollapsed(bool on) = 0;
-    virtual void ShowRecovered(bool on) = 0;
-    virtual void ShowSwordBroken(bool on) = 0;
-    virtual void ShowLevelReached(int level, bool on) = 0;
 
     virtual void SetFastMode(bool on) = 0;
     virtual bool FastMode() const = 0;

@@ -172,12 +172,12 @@ bool TDungBlock::HasFairy() const {
 
 int TDungBlock::FloarKind() const {
     if (IsKind(floarActer, TActerKind::FloarExit)) {
-        return 1;
+        return FloarKindExit;
     }
     if (IsKind(floarActer, TActerKind::FloarForcedLV)) {
-        return 2;
+        return FloarKindForcedLevel;
     }
-    return 0;
+    return FloarKindNone;
 }
 
 int TDungBlock::ExitDestination(int floor, int& toX, int& toY) const {

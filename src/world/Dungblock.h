@@ -16,6 +16,11 @@ class TItemActer;
 class TRoom;
 class TTalkDepot;
 
+// What lies in a block's floor place, as far as a turn's end cares.
+inline constexpr int FloarKindNone = 0;
+inline constexpr int FloarKindExit = 1;
+inline constexpr int FloarKindForcedLevel = 2;
+
 // One square of a map grid. Owns the fixtures standing on it (through its
 // actor list) and refers to the mobile actor on it, the guest. Walls fill
 // whole squares: there is nothing between two blocks.
@@ -73,7 +78,7 @@ public:
     DA_Action CursorActionFrom(std::uint8_t dir) const;
     TTalkDepot* TalkPartnerFrom(std::uint8_t dir) const;
     bool HasFairy() const;
-    // 1 an exit, 2 a forced level floor, 0 anything else.
+    // FloarKindExit, FloarKindForcedLevel or FloarKindNone.
     int FloarKind() const;
     int ExitDestination(int floor, int& toX, int& toY) const;
 

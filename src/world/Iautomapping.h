@@ -11,9 +11,12 @@ public:
     virtual ~IAutoMapping() = default;
     // An enemy starts to walk: both blocks are drawn again at the turn's end.
     virtual void RecordMove(const TDungBlock* from, const TDungBlock* to) = 0;
-    // A door or chest has moved: its block is drawn again now, if the
-    // heroine has seen it.
+    // A door or chest has moved, or an enemy has gone: its block is drawn
+    // again now, if the heroine has seen it.
     virtual void RedrawBlock(const TDungBlock& block) = 0;
+    // The turn is over: what the heroine has seen is revealed and the squares
+    // of the enemies that walked are drawn again.
+    virtual void RefreshMap() = 0;
 };
 
 // Draws nothing: the game's automap until the automap itself takes its place.
@@ -21,4 +24,5 @@ class TQuietAutoMapping final : public IAutoMapping {
 public:
     void RecordMove(const TDungBlock*, const TDungBlock*) override {}
     void RedrawBlock(const TDungBlock&) override {}
+    void RefreshMap() override {}
 };

@@ -23,10 +23,22 @@ public:
         calls.push_back("remark");
         remarks.push_back(sjisText);
     }
+    void ShowLevelUp(bool on) override { Notice("levelup", on); }
+    void ShowCollapsed(bool on) override { Notice("collapsed", on); }
+    void ShowRecovered(bool on) override { Notice("recovered", on); }
+    void ShowSwordBroken(bool on) override { Notice("swordbroken", on); }
+    void ShowLevelReached(int level, bool on) override {
+        Notice("level" + std::to_string(level), on);
+    }
 
     std::vector<std::string> calls;
     std::vector<const TItemActer*> forgotten;
     std::vector<std::string> remarks;
+    // The notices in order, "+name" shown and "-name" hidden.
+    std::vector<std::string> notices;
+
+private:
+    void Notice(const std::string& name, bool on) { notices.push_back((on ? "+" : "-") + name); }
 };
 
 // Keeps the talks, treasures and reveals the heroine started.

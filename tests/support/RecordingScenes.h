@@ -2,15 +2,30 @@
 
 #include "activemap/Scenechanger.h"
 
+#include <functional>
 #include <string>
 
-// Notes the changes of scene asked for, in order.
+// Notes the changes of scene asked for, in order. A test that plays them
+// sets what the dungeon operator would do for a change of floor and the end
+// of a visit.
 class TRecordingScenes final : public ISceneChanger {
 public:
-    void ChangeFloor() override { calls += "floor "; }
+    void ChangeFloor() override {
+        calls += "floor ";
+        if (changeFloor) {
+            changeFloor();
+        }
+    }
     void ChangeVillageArea() override { calls += "area "; }
-    void EndDungeonVisit() override { calls += "end "; }
+    void EndDungeonVisit() override {
+        calls += "end ";
+        if (endDungeonVisit) {
+            endDungeonVisit();
+        }
+    }
     void ShowEntrance() override { calls += "entrance "; }
     void RefreshCursor() override { calls += "cursor "; }
     std::string calls;
+    std::function<void()> changeFloor;
+    std::function<void()> endDungeonVisit;
 };
