@@ -129,7 +129,11 @@ std::string TDungeonWorld::Run(int ticks, const std::function<bool(int)>& done) 
         }
     };
     for (int tick = 1; tick <= ticks && map; ++tick) {
+        const auto start = std::chrono::steady_clock::now();
         map->Update();
+        if (tickTimes) {
+            tickTimes->push_back(std::chrono::steady_clock::now() - start);
+        }
         const std::string now = map ? std::to_string(map->GetMapState()) : "-";
         if (now != last) {
             close();

@@ -13,11 +13,13 @@
 #include "support/RecordingMessages.h"
 #include "world/Dungfactory.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TEnemy;
 
@@ -68,6 +70,9 @@ public:
     TEnemy& Enemy(std::size_t index) const;
     TDungBlock& Block(int x, int y) const { return *Map()->BlockAt(x, y); }
     TDungFactory& Factory() const { return *factory; }
+
+    // When set, how long each tick of the floor took.
+    std::vector<std::chrono::nanoseconds>* tickTimes = nullptr;
 
     THeroWorld heroes;
     TScopedInstance<TRandomSource> random;
