@@ -46,6 +46,15 @@ TFloarData SketchFloar(std::initializer_list<std::string_view> rows) {
     return floar;
 }
 
+TFloarData BareFloar(int width, int height) {
+    TFloarData floar;
+    floar.width = static_cast<std::uint16_t>(width);
+    floar.height = static_cast<std::uint16_t>(height);
+    floar.grid.assign(floar.height,
+                      std::vector<TBlockFile>(floar.width, TBlockFile{0, 0, SketchTile}));
+    return floar;
+}
+
 TStageData SketchStage(int x, int y, std::vector<TFloarData> floars) {
     TStageData stage;
     stage.name = "sketch";

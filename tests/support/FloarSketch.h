@@ -14,6 +14,8 @@
 // A floor drawn in text, one string per row: '#' a wall, '.' corridor
 // floor, '1' to '9' the floor of that room. Records are added to it after.
 TFloarData SketchFloar(std::initializer_list<std::string_view> rows);
+// A floor of bare corridor, width x height.
+TFloarData BareFloar(int width, int height);
 // A stage of those floors, the heroine starting on floor 1 at (x, y).
 TStageData SketchStage(int x, int y, std::vector<TFloarData> floars);
 // The floor's enemy table entry `id`: the test content's first enemy kind.

@@ -20,6 +20,7 @@
 #include "save/Savedungeon.h"
 #include "save/Savetown.h"
 #include "scene/Objefactory.h"
+#include "support/FloarSketch.h"
 #include "support/FormatTesting.h"
 #include "support/ObjeFolder.h"
 #include "support/RecordingHero.h"
@@ -88,47 +89,6 @@ protected:
     TScopedInstance<TEventOperator> events;
     std::unique_ptr<TDungFactory> factory;
 };
-
-// One floor of bare corridor, width x height, with whatever records the test adds.
-TFloarData BareFloar(std::uint16_t width, std::uint16_t height) {
-    TFloarData floar;
-    floar.width = width;
-    floar.height = height;
-    floar.grid.assign(height, std::vector<TBlockFile>(width, TBlockFile{0, 0, 1}));
-    return floar;
-}
-
-TBlockObje Obje(std::uint16_t x, std::uint16_t y, std::uint8_t kind, std::uint8_t subKind = 0,
-                std::uint8_t link = 0) {
-    TBlockObje record{};
-    record.x = x;
-    record.y = y;
-    record.kind = kind;
-    record.subKind = subKind;
-    record.link = link;
-    return record;
-}
-
-// A floor switch on row 0 working the object of record `link`.
-TBlockFloar FloarSwitch(std::uint16_t x, std::uint8_t kind, std::uint16_t link,
-                        std::uint16_t timer) {
-    TBlockFloar record{};
-    record.x = x;
-    record.kind = BF_FloarSwitch;
-    record.subKind = kind;
-    record.arrivalXOrLink = link;
-    record.arrivalYOrTimer = timer;
-    return record;
-}
-
-TStageData OneFloarStage(TFloarData floar) {
-    TStageData stage;
-    stage.name = Sjis("試験");
-    stage.startX = 0;
-    stage.startY = 0;
-    stage.floars.push_back(std::move(floar));
-    return stage;
-}
 
 TEST_F(DungFactory, TheCavesFirstFloorIsBuiltBlockByBlock) {
     auto map = Factory().BuildStage(0, false);
@@ -265,10 +225,10 @@ TEST_F(DungFactory, APressedTimedSwitchIsToldOfTurnsFromTheStart) {
 
 TEST_F(DungFactory, ADoorThatMakesNothingStillHoldsItsPlaceAmongTheObjects) {
     TFloarData floar = BareFloar(4, 2);
-    floar.objects = {Obje(0, 1, BO_Door, 1), Obje(1, 1, BO_Door, DoorBySwitchSubKind),
-                     Obje(2, 1, BO_WallSwitch, 1, 2)};
-    floar.floarActers = {FloarSwitch(3, PermanentFloarSwitch, 2, 3)};
-    WriteStages({OneFloarStage(floar)});
+    floar.objects = {ObjectAt(0, 1, BO_Door, 1), ObjectAt(1, 1, BO_Door, DoorBySwitchSubKind),
+                     ObjectAt(2, 1, BO_WallSwitch, 1, 2)};
+    floar.floarActers = {FloorActerAt(3, 0, BF_FloarSwitch, PermanentFloarSwitch, 2, 3)};
+    WriteStages({SketchStage(0, 0, {floar})});
     auto map = Factory().BuildStage(0, false);
 
     EXPECT_EQ(map->BlockAt(0, 1)->GetWallObje(), nullptr);
@@ -287,9 +247,10 @@ TEST_F(DungFactory, ADoorThatMakesNothingStillHoldsItsPlaceAmongTheObjects) {
 TEST_F(DungFactory, AFloorComesBackWithItsSwitchesAndDoorsAsTheyWereLeft) {
     TScopedInstance<IAutoMapping, TQuietAutoMapping> automap;
     TFloarData floar = BareFloar(4, 2);
-    floar.objects = {Obje(1, 1, BO_Door, DoorBySwitchSubKind), Obje(2, 1, BO_WallSwitch, 0, 1)};
-    floar.floarActers = {FloarSwitch(3, TimedFloarSwitch, 1, 4)};
-    WriteStages({OneFloarStage(floar)});
+    floar.objects = {ObjectAt(1, 1, BO_Door, DoorBySwitchSubKind),
+                     ObjectAt(2, 1, BO_WallSwitch, 0, 1)};
+    floar.floarActers = {FloorActerAt(3, 0, BF_FloarSwitch, TimedFloarSwitch, 1, 4)};
+    WriteStages({SketchStage(0, 0, {floar})});
     auto map = Factory().BuildStage(0, false);
     map->BlockAt(3, 0)->GetFloarActer()->HeroArrived();
     for (int update = 0; update < 20 && map->PendingObjectCount() != 0; ++update) {
@@ -311,14 +272,14 @@ TEST_F(DungFactory, AFloorComesBackWithItsSwitchesAndDoorsAsTheyWereLeft) {
 
 TEST_F(DungFactory, FairiesAreBuiltAndTheForcesAfterThemAreNot) {
     TFloarData floar = BareFloar(5, 2);
-    floar.objects = {Obje(0, 1, BO_Fairy), Obje(1, 1, BO_Fairy)};
+    floar.objects = {ObjectAt(0, 1, BO_Fairy), ObjectAt(1, 1, BO_Fairy)};
     for (std::uint16_t x = 2; x < 5; ++x) {
         TForceProp force;
         force.x = x;
         force.y = 1;
         floar.forces.push_back(force);
     }
-    WriteStages({OneFloarStage(floar)});
+    WriteStages({SketchStage(0, 0, {floar})});
     auto map = Factory().BuildStage(0, false);
     ASSERT_EQ(CurrentFloorSave().acts.size(), 5u);
     for (int x = 0; x < 5; ++x) {
