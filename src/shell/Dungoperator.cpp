@@ -123,8 +123,10 @@ void TDungOperator::GameWindowClosed() {
 }
 
 void TDungOperator::EscapeDungeon() {
-    // The dungeon map's failure exit runs here once dungeon maps exist; in
-    // the village nothing further happens.
+    // The failure exit: she loses this trip's event items and the visit ends.
+    if (TActiveMapDung* dungeon = TActiveMapDung::Instance()) {
+        dungeon->ExitDungeon(true);
+    }
 }
 
 void TDungOperator::ChangeFloor() {

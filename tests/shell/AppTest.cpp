@@ -110,7 +110,7 @@ TEST_F(HeadlessApp, TreasureBroughtBackMovesTheStoryOn) {
     EXPECT_EQ(THerosBase::Instance().GetHero().ItemCount(), 1u);
 }
 
-TEST_F(HeadlessApp, ANewGameStartsInTheVillageSquareAndADungeonVisitEndsThere) {
+TEST_F(HeadlessApp, ANewGameStartsInTheVillageSquareAndAnEscapeFromADungeonEndsThere) {
     TApp app(mainWindow, platform.Bundle(), "Tessarine.ini");
     app.NewGame();
     TDungOperator& game = app.DungOperator();
@@ -129,7 +129,7 @@ TEST_F(HeadlessApp, ANewGameStartsInTheVillageSquareAndADungeonVisitEndsThere) {
     EXPECT_TRUE(mainWindow.retryEnabled);
     EXPECT_NE(platform.gameWindow->caption.find(Sjis(" 地下 ")), std::string::npos);
 
-    game.EndDungeonVisit();
+    game.EscapeDungeon();
     ASSERT_NE(game.ActiveMap(), nullptr);
     EXPECT_TRUE(game.ActiveMap()->IsVillage());
     EXPECT_EQ(game.ActiveMap()->GetNumber(), 0);
