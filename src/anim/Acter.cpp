@@ -39,18 +39,26 @@ void TActer::StopMotion() {
 }
 
 bool TActer::Step() {
-    lines.clear();
-    const bool ended = current->Step(lines);
-    for (const std::string_view line : lines) {
-        Exec(line);
+    played.clear();
+    const bool ended = current->Step(played);
+    for (const TMotionStepProg* step : played) {
+        for (const TActerCommand& command : step->commands) {
+            Apply(command);
+        }
     }
     return ended;
 }
 
 void TActer::Exec(std::string_view line) {
-    const TActerCommand command = ParseActerCommand(line);
+    Apply(ParseActerCommand(line));
+}
+
+void TActer::Apply(const TActerCommand& command) {
     if (command.kind == TActerCommand::TKind::Blank) {
         return;
+    }
+    if (command.kind == TActerCommand::TKind::BadNumber) {
+        throw TGameError(command.error);
     }
     if (command.kind == TActerCommand::TKind::Invalid || command.part >= parts.size()) {
         MessageSeam().ShowMessage(Sjis("命令文不正エラー"));
@@ -75,6 +83,7 @@ void TActer::Exec(std::string_view line) {
         break;
     case TActerCommand::TKind::Blank:
     case TActerCommand::TKind::Invalid:
+    case TActerCommand::TKind::BadNumber:
         break;
     }
 }

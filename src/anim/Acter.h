@@ -41,6 +41,8 @@ public:
     // naming a part the body lacks shows "命令文不正エラー" and does nothing;
     // a part number or number that is not a number raises TGameError.
     void Exec(std::string_view line);
+    // The same for a line parsed before.
+    void Apply(const TActerCommand& command);
     // Plays the motion to its end (or the end of its first cycle) at once.
     // A motion that never ends raises TGameError instead of hanging.
     void RunMotionToEnd(std::int16_t index);
@@ -58,5 +60,5 @@ private:
     const TObjeFactory& objeFactory;
     // Kept by each acter, not shared: a message shown by a faulty line may
     // let other acters step before this one has applied all its lines.
-    std::vector<std::string_view> lines;
+    std::vector<const TMotionStepProg*> played;
 };

@@ -71,3 +71,14 @@ TActerCommand ParseActerCommand(std::string_view line) {
     }
     return command;
 }
+
+TActerCommand CompileActerCommand(std::string_view line) {
+    try {
+        return ParseActerCommand(line);
+    } catch (const TGameError& error) {
+        TActerCommand command;
+        command.kind = TActerCommand::TKind::BadNumber;
+        command.error = error.what();
+        return command;
+    }
+}

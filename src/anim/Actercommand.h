@@ -7,7 +7,9 @@
 // One command line of a motion step: the part number, "<", the command, ">"
 // and its numbers separated by "," (any of the three separates any tokens).
 struct TActerCommand {
-    enum class TKind { Blank, Invalid, Scale, Move, XRota, YRota, ZRota };
+    // BadNumber: a line whose part number or number is not a number; it
+    // raises `error` when it runs.
+    enum class TKind { Blank, Invalid, BadNumber, Scale, Move, XRota, YRota, ZRota };
 
     TKind kind = TKind::Blank;
     // 0-based; the part numbers 0 and 1 both mean the first part.
@@ -15,6 +17,7 @@ struct TActerCommand {
     float a = 0;
     float b = 0;
     float c = 0;
+    std::string error;
 };
 
 // The trimmed tokens of a line, split at every "<", ">" and ",".
@@ -24,3 +27,5 @@ std::vector<std::string> ActerCommandTokens(std::string_view line);
 // it needs, is Invalid. A part number or a needed number that is not a number
 // raises TGameError.
 TActerCommand ParseActerCommand(std::string_view line);
+// The same, for keeping: a line that would raise is kept as BadNumber.
+TActerCommand CompileActerCommand(std::string_view line);

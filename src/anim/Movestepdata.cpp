@@ -76,6 +76,9 @@ TMotionStepProg MotionStepOf(const TMotionStepHead& head, std::string text) {
     TMotionStepProg step;
     step.head = head;
     step.lines = SplitLines(text);
+    for (const std::string& line : step.lines) {
+        step.commands.push_back(CompileActerCommand(line));
+    }
     step.text = std::move(text);
     return step;
 }

@@ -25,12 +25,12 @@ void TObjeMotion::Start() {
     finished = false;
 }
 
-bool TObjeMotion::Step(std::vector<std::string_view>& lines) {
+bool TObjeMotion::Step(std::vector<const TMotionStepProg*>& played) {
     if (!current || finished) {
         return true;
     }
     const TMotionStepProg& step = *(*steps)[*current];
-    lines.insert(lines.end(), step.lines.begin(), step.lines.end());
+    played.push_back(&step);
     counter = Wrapped(counter, step.head.countUp != 0 ? 1 : -1);
     if (counter != step.head.count) {
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "anim/Actercommand.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,12 +25,14 @@ struct TMotionStepHead {
 static_assert(sizeof(TMotionStepHead) == 12);
 static_assert(std::is_trivially_copyable_v<TMotionStepHead>);
 
-// One step: its head, its text as stored, and the command lines of the text;
-// the file holds the text, the lines are made from it (MotionStepOf).
+// One step: its head, its text as stored, the command lines of the text and
+// each line's command; the file holds the text, the lines and commands are
+// made from it once (MotionStepOf), however often the step is played.
 struct TMotionStepProg {
     TMotionStepHead head{};
     std::string text;
     std::vector<std::string> lines;
+    std::vector<TActerCommand> commands;
 };
 
 // One motion program: its steps in order, step 1 first. The steps belong to
@@ -38,8 +42,8 @@ struct TObjeMotionData {
     std::vector<const TMotionStepProg*> steps;
 };
 
-// A motion being played. Every tick the current step hands over its lines
-// and a counter decides when the step is over and which one follows.
+// A motion being played. Every tick the current step is handed over to be
+// applied, and a counter decides when the step is over and which one follows.
 class TObjeMotion {
 public:
     explicit TObjeMotion(const TObjeMotionData& program) : steps(&program.steps) {}
@@ -49,9 +53,9 @@ public:
 
     // Back to step 1 with the counter at 0, from any state.
     void Start();
-    // One tick: appends the current step's lines, then moves the counter.
-    // True when the motion has ended or a cycle-end step was just left.
-    bool Step(std::vector<std::string_view>& lines);
+    // One tick: appends the current step, then moves the counter. True when
+    // the motion has ended or a cycle-end step was just left.
+    bool Step(std::vector<const TMotionStepProg*>& played);
 
     bool Finished() const { return finished; }
     size_t StepCount() const { return steps == nullptr ? 0 : steps->size(); }

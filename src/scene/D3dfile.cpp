@@ -4,6 +4,7 @@
 #include "scene/Texturecontainer.h"
 #include "scene/Xfileparser.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -329,7 +330,29 @@ void CD3DFileObject::SetMesh(std::vector<TD3DVertex> meshVertices,
     }
 }
 
-CD3DFile::CD3DFile() : root(std::make_unique<CD3DFileObject>("D3DFile_Root")) {}
+namespace {
+
+bool AnyMeshHasAlpha(const CD3DFileObject& node) {
+    if (node.IsMesh() && node.HasAlpha()) {
+        return true;
+    }
+    return std::any_of(node.Children().begin(), node.Children().end(),
+                       [](const auto& child) { return AnyMeshHasAlpha(*child); });
+}
+
+} // namespace
+
+CD3DFile::CD3DFile() : root(std::make_unique<CD3DFileObject>("D3DFile_Root")) {
+    if (CD3DTextureManager::HasInstance()) {
+        CD3DTextureManager::Instance().AddModel(*this);
+    }
+}
+
+CD3DFile::~CD3DFile() {
+    if (CD3DTextureManager::HasInstance()) {
+        CD3DTextureManager::Instance().RemoveModel(*this);
+    }
+}
 
 void CD3DFile::Load(const std::string& sjisFileName) {
     root = std::make_unique<CD3DFileObject>("D3DFile_Root");
@@ -338,6 +361,7 @@ void CD3DFile::Load(const std::string& sjisFileName) {
 
 void CD3DFile::LoadFromBytes(const std::vector<std::uint8_t>& bytes) {
     root = std::make_unique<CD3DFileObject>("D3DFile_Root");
+    hasAlpha = false;
     try {
         const TXFileData data = TXFileData::Parse(bytes);
         TModelBuilder(data, remap).Build(*root);
@@ -345,4 +369,5 @@ void CD3DFile::LoadFromBytes(const std::vector<std::uint8_t>& bytes) {
         root = std::make_unique<CD3DFileObject>("D3DFile_Root");
         throw;
     }
+    hasAlpha = AnyMeshHasAlpha(*root);
 }

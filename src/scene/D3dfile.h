@@ -87,7 +87,11 @@ private:
 // file's materials goes to, so one model can be loaded in several colourings.
 class CD3DFile {
 public:
+    // Known to the texture registry, if there is one, while it lives.
     CD3DFile();
+    ~CD3DFile();
+    CD3DFile(const CD3DFile&) = delete;
+    CD3DFile& operator=(const CD3DFile&) = delete;
 
     // Replaces the content by the file's (Shift-JIS name). Raises
     // TXFileFormatError or TGameError when the file cannot be read or parsed;
@@ -102,8 +106,11 @@ public:
 
     const CD3DFileObject& Root() const { return *root; }
     bool IsEmpty() const { return root->Children().empty(); }
+    // Some mesh of the model has a material with alpha.
+    bool HasAlpha() const { return hasAlpha; }
 
 private:
     std::unique_ptr<CD3DFileObject> root;
+    bool hasAlpha = false;
     TMaterialRemap remap;
 };

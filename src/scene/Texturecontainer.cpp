@@ -4,6 +4,8 @@
 #include "platform/GameFiles.h"
 #include "scene/Scenelog.h"
 
+#include <algorithm>
+
 namespace {
 
 std::uint64_t NextSerial() {
@@ -87,4 +89,8 @@ std::vector<const TextureContainer*> CD3DTextureManager::All() const {
         all.push_back(texture.get());
     }
     return all;
+}
+
+void CD3DTextureManager::RemoveModel(const CD3DFile& model) {
+    models.erase(std::remove(models.begin(), models.end(), &model), models.end());
 }

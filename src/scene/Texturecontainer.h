@@ -34,9 +34,13 @@ private:
     std::uint64_t serial;
 };
 
+class CD3DFile;
+
 // The registry of all textures, one per name, names compared without regard
-// to case or to the kind and number of separators. A program-wide single
-// object: whoever loads models makes it first and releases it after them.
+// to case or to the kind and number of separators, and of the models that
+// use them, so that an engine starting on a window can make everything it
+// will draw at once. A program-wide single object: whoever loads models
+// makes it first and releases it after them.
 class CD3DTextureManager : public TSingleInstance<CD3DTextureManager> {
 public:
     // The texture of that name, loading it at its first mention.
@@ -49,6 +53,12 @@ public:
     // one "/"; the second bytes of double-byte characters stay as they are.
     static std::string Key(std::string_view sjisName);
 
+    // Every model made while the registry exists and not yet destroyed.
+    void AddModel(const CD3DFile& model) { models.push_back(&model); }
+    void RemoveModel(const CD3DFile& model);
+    const std::vector<const CD3DFile*>& Models() const { return models; }
+
 private:
     std::map<std::string, std::unique_ptr<TextureContainer>> textures;
+    std::vector<const CD3DFile*> models;
 };

@@ -20,7 +20,7 @@ float HeightOf(const IObje& part) {
 
 // A body of object 1: a group with a leaf and a hidden leaf, and motions:
 // 10 rises by 0.5 for 4 ticks and ends; 11 loops with a cycle end; 12 loops
-// for ever; 13 carries faulty lines.
+// for ever; 13 carries faulty lines; 14 (on acter 4) a line that is no number.
 class Acters : public TObjeFolderTest {
 protected:
     Acters() {
@@ -35,8 +35,10 @@ protected:
             {Step(10, 4, true, 0, false, "2<Move>0,0.5,0"),
              Step(11, 2, true, 2, false, "1<YRota>10"), Step(11, 0, false, 1, true, "1<YRota>-10"),
              Step(12, 1, true, 1, false, "2<Move>0,1,0"),
-             Step(13, 1, true, 0, false, "2<Jump>1\r\n2<Move>0,1\r\n9<XRota>5\r\n2<XRota>5")});
-        WriteActers({Acter(1, 1, "10, 11,12\r\n13"), Acter(2, 1, ""), Acter(1, 1, "11")});
+             Step(13, 1, true, 0, false, "2<Jump>1\r\n2<Move>0,1\r\n9<XRota>5\r\n2<XRota>5"),
+             Step(14, 3, true, 0, false, "2<Move>0,1,0\r\n2<XRota>five\r\n2<Move>0,1,0")});
+        WriteActers({Acter(1, 1, "10, 11,12\r\n13"), Acter(2, 1, ""), Acter(1, 1, "11"),
+                     Acter(4, 1, "14")});
     }
 
     void WriteMotions(const std::vector<TMotionStepProg>& steps) {
@@ -55,7 +57,7 @@ protected:
 TEST_F(Acters, PlanMotionListsKeepTheirOrder) {
     const TObjeFactory objeFactory(grphFactory);
     const TActerFactory factory(objeFactory);
-    EXPECT_EQ(factory.ActerRecordCount(), 3u);
+    EXPECT_EQ(factory.ActerRecordCount(), 4u);
     const TActerPlan* plan = factory.PlanOf(1);
     ASSERT_NE(plan, nullptr);
     ASSERT_EQ(plan->motions.size(), 4u);
@@ -164,6 +166,22 @@ TEST_F(Acters, FaultyLinesAreReportedAndTheRestStillRuns) {
     EXPECT_FLOAT_EQ(static_cast<TGroupMat&>(acter->Parts()[1]->GetMatrix()).Rotation().x, 5.0f);
     EXPECT_THROW(acter->Exec("x<Move>0,0,0"), TGameError);
     EXPECT_THROW(acter->Exec("1<Move>0,y,0"), TGameError);
+}
+
+TEST_F(Acters, ALineThatIsNoNumberRaisesEachTimeItRunsAfterTheLinesBeforeIt) {
+    const TObjeFactory objeFactory(grphFactory);
+    const TActerFactory factory(objeFactory);
+    const auto acter = factory.CreateActer(4);
+    acter->SetMotion(0);
+    for (int tick = 1; tick <= 2; ++tick) {
+        try {
+            acter->Step();
+            FAIL() << "tick " << tick << " ran a line that is no number";
+        } catch (const TGameError& e) {
+            EXPECT_NE(std::string(e.what()).find("five"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(HeightOf(*acter->Parts()[1]), 1.0f + static_cast<float>(tick)) << tick;
+    }
 }
 
 TEST_F(Acters, PartNumbersZeroAndOneAreTheFirstPart) {

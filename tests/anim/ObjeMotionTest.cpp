@@ -7,6 +7,15 @@
 
 namespace {
 
+// The lines of the steps a tick played, in order.
+std::vector<std::string_view> LinesOf(const std::vector<const TMotionStepProg*>& steps) {
+    std::vector<std::string_view> lines;
+    for (const TMotionStepProg* step : steps) {
+        lines.insert(lines.end(), step->lines.begin(), step->lines.end());
+    }
+    return lines;
+}
+
 struct TTick {
     bool result;
     std::vector<std::string_view> lines;
@@ -15,9 +24,9 @@ struct TTick {
 std::vector<TTick> Play(TObjeMotion& motion, int ticks) {
     std::vector<TTick> played;
     for (int i = 0; i < ticks; ++i) {
-        TTick tick;
-        tick.result = motion.Step(tick.lines);
-        played.push_back(std::move(tick));
+        std::vector<const TMotionStepProg*> steps;
+        const bool result = motion.Step(steps);
+        played.push_back({result, LinesOf(steps)});
     }
     return played;
 }
@@ -57,11 +66,12 @@ TEST(ObjeMotion, LoopReportsEachCycleAndResetsCountingUpSteps) {
     motion.Start();
     std::vector<std::int32_t> counters;
     std::vector<bool> results;
-    std::vector<std::string_view> lines;
+    std::vector<const TMotionStepProg*> played;
     for (int tick = 0; tick < 9; ++tick) {
-        results.push_back(motion.Step(lines));
+        results.push_back(motion.Step(played));
         counters.push_back(motion.Counter());
     }
+    const std::vector<std::string_view> lines = LinesOf(played);
     EXPECT_EQ(results,
               (std::vector<bool>{false, false, false, true, false, false, false, true, false}));
     EXPECT_EQ(lines, (std::vector<std::string_view>{"up", "up", "down", "down", "up", "up", "down",
@@ -90,11 +100,11 @@ TEST(ObjeMotion, CountingDownContinuesFromThePreviousStep) {
 }
 
 TEST(ObjeMotion, TheEmptyMotionEndsAtOnce) {
-    std::vector<std::string_view> lines;
-    EXPECT_TRUE(TObjeMotion::Empty().Step(lines));
+    std::vector<const TMotionStepProg*> steps;
+    EXPECT_TRUE(TObjeMotion::Empty().Step(steps));
     TObjeMotion::Empty().Start();
-    EXPECT_TRUE(TObjeMotion::Empty().Step(lines));
-    EXPECT_TRUE(lines.empty());
+    EXPECT_TRUE(TObjeMotion::Empty().Step(steps));
+    EXPECT_TRUE(steps.empty());
 }
 
 TEST(MoveStepData, LaterRunsOfAMotionNumberAreIgnored) {

@@ -48,9 +48,9 @@ void ExpectNormal(const TD3DVertex& v, float x, float y, float z) {
 // Every test model exists as text ("name.x") and as binary ("name_bin.x").
 class XModelForms : public testing::TestWithParam<const char*> {
 protected:
-    CD3DFile Load(const std::string& stem) {
-        CD3DFile model;
-        model.LoadFromBytes(FixtureBytes(stem + GetParam() + ".x"));
+    std::unique_ptr<CD3DFile> Load(const std::string& stem) {
+        auto model = std::make_unique<CD3DFile>();
+        model->LoadFromBytes(FixtureBytes(stem + GetParam() + ".x"));
         return model;
     }
 
@@ -64,13 +64,14 @@ std::string FormName(const testing::TestParamInfo<const char*>& form) {
 INSTANTIATE_TEST_SUITE_P(TextAndBinary, XModelForms, testing::Values("", "_bin"), FormName);
 
 TEST_P(XModelForms, FiveVertexFaceBecomesThreeTrianglesFannedFromItsFirstVertex) {
-    const CD3DFile model = Load("five_vertex_face");
-    const CD3DFileObject& mesh = OnlyChild(model.Root());
+    const auto model = Load("five_vertex_face");
+    const CD3DFileObject& mesh = OnlyChild(model->Root());
     ASSERT_TRUE(mesh.IsMesh());
     EXPECT_EQ(mesh.Name(), "Pentagon");
     EXPECT_EQ(Indices(mesh, 0), (std::vector<std::uint16_t>{0, 1, 2, 0, 2, 3, 0, 3, 4}));
     EXPECT_EQ(mesh.HighestSlot(), 0);
     EXPECT_FALSE(mesh.HasAlpha());
+    EXPECT_FALSE(model->HasAlpha());
     const TD3DMaterial& material = mesh.Slots()[0].material;
     ExpectColor(material.diffuse, 0.8f, 0.6f, 0.4f, 1.0f);
     ExpectColor(material.ambient, 0.8f, 0.6f, 0.4f, 1.0f);
@@ -83,8 +84,8 @@ TEST_P(XModelForms, FiveVertexFaceBecomesThreeTrianglesFannedFromItsFirstVertex)
 }
 
 TEST_P(XModelForms, NormalAndCoordinateListsShorterThanTheVerticesAreIgnored) {
-    const CD3DFile model = Load("short_normals");
-    const CD3DFileObject& mesh = OnlyChild(model.Root());
+    const auto model = Load("short_normals");
+    const CD3DFileObject& mesh = OnlyChild(model->Root());
     ASSERT_EQ(mesh.Vertices().size(), 4u);
     for (const TD3DVertex& v : mesh.Vertices()) {
         ExpectNormal(v, 0.0f, 0.0f, -1.0f);
@@ -97,8 +98,8 @@ TEST_P(XModelForms, NormalAndCoordinateListsShorterThanTheVerticesAreIgnored) {
 }
 
 TEST_P(XModelForms, FacesKeepTheirSlotWhileSwappedMaterialsChangePlaces) {
-    CD3DFile plain = Load("swapped_materials");
-    const CD3DFileObject& mesh = OnlyChild(plain.Root());
+    const auto plain = Load("swapped_materials");
+    const CD3DFileObject& mesh = OnlyChild(plain->Root());
     EXPECT_EQ(Indices(mesh, 0), (std::vector<std::uint16_t>{0, 1, 2}));
     EXPECT_EQ(Indices(mesh, 1), (std::vector<std::uint16_t>{3, 4, 5}));
     EXPECT_EQ(mesh.HighestSlot(), 1);
@@ -118,8 +119,9 @@ TEST_P(XModelForms, FacesKeepTheirSlotWhileSwappedMaterialsChangePlaces) {
 }
 
 TEST_P(XModelForms, ReferencedHalfAlphaMaterialInsideConvertedFrames) {
-    const CD3DFile model = Load("alpha_half");
-    const CD3DFileObject& holder = OnlyChild(model.Root());
+    const auto model = Load("alpha_half");
+    EXPECT_TRUE(model->HasAlpha()) << "a mesh deep inside has alpha";
+    const CD3DFileObject& holder = OnlyChild(model->Root());
     EXPECT_EQ(holder.Name(), "Holder");
     // m02, m20, m12, m21 and m32 change sign.
     const TMatValues expected{0, 0, 1, 0, 0, 1, 0, 0, -1, 0, 0, 0, 1, 2, -3, 1};
@@ -136,6 +138,18 @@ TEST_P(XModelForms, ReferencedHalfAlphaMaterialInsideConvertedFrames) {
     EXPECT_EQ(slot.textureName, "Obje\\\\Glass.BMP");
     // Registered at once, under a key that ignores case and separators.
     EXPECT_NE(CD3DTextureManager::Instance().Find("obje/glass.bmp"), nullptr);
+}
+
+TEST(ModelRegistry, KnowsTheModelsThatLiveWhileItExists) {
+    const CD3DFile before;
+    const TScopedInstance<CD3DTextureManager> textures;
+    {
+        const CD3DFile first;
+        const CD3DFile second;
+        EXPECT_EQ(textures->Models(), (std::vector<const CD3DFile*>{&first, &second}))
+            << "one made before the registry is not in it";
+    }
+    EXPECT_TRUE(textures->Models().empty()) << "a destroyed model is forgotten";
 }
 
 TEST(XModel, SixtyFourBitFloatsReadLikeTheText) {

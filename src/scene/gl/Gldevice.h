@@ -26,11 +26,13 @@ public:
 
     // Viewport (0, 0, w, h), depth 0 to 1, light 0 and colour keying on.
     void SetupScene(const TGLLight& light);
+    // Binds what every draw of the frame shares and clears.
     void BeginFrame();
-    // Opaque meshes first, then the meshes with alpha, blended.
+    // Opaque meshes first, then, in a model that has them, the meshes with
+    // alpha, blended.
     void DrawModel(const CD3DFile& model, const TMatValues& world, const TMatValues& viewProj);
-    // The frame drawn, top row first.
-    QImage ReadFrame();
+    // The frame drawn, top row first, into a picture kept from frame to frame.
+    void ReadFrame(QImage& into);
     bool SetColorKey(const std::string& sjisName, std::uint32_t colour) {
         MakeCurrent();
         return textures->SetColorKey(sjisName, colour);
@@ -41,6 +43,10 @@ public:
 private:
     void MakeCurrent();
     void CreateFramebuffer();
+    // Drivers such as Mesa's software one compile their code for each
+    // combination of states at its first draw: every combination a frame
+    // uses is drawn once here, so that no frame of play waits for it.
+    void DrawEveryState();
     void DrawNode(const CD3DFileObject& node, const TMatValues& world, const TMatValues& viewProj,
                   bool alphaPass);
     void DrawMesh(const CD3DFileObject& mesh, const TMatValues& world, const TMatValues& viewProj);

@@ -83,7 +83,7 @@ void TGLEngine::EndFrame() {
     if (!device) {
         return;
     }
-    frame = device->ReadFrame();
+    device->ReadFrame(frame);
     presenter.Present(frame);
 }
 

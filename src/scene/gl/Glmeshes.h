@@ -1,44 +1,53 @@
 #pragma once
 
 #include "scene/D3dfile.h"
+#include "scene/gl/Gltextures.h"
 
 #include <QtGui/qopengl.h>
 #include <array>
 #include <cstdint>
 #include <map>
-#include <string>
+#include <vector>
 
 class QOpenGLExtraFunctions;
 
-// Vertex and index buffers of every mesh drawn so far, made on its first
-// draw and kept with the device.
+// Vertex and index buffers of the meshes on the device, each slot's range of
+// indices with its device texture. Made for every known model when the
+// device starts; a mesh loaded later is made on its first draw.
 class TGLMeshes {
 public:
     struct TSlotRange {
         GLsizei first = 0;
         GLsizei count = 0;
-        // Registry key of the slot's texture; empty when untextured.
-        std::string textureKey;
+        // None when untextured, or when the texture is missing.
+        const TGLTextures::TDeviceTexture* texture = nullptr;
     };
     struct TDeviceMesh {
         GLuint vertexArray = 0;
         GLuint vertices = 0;
         GLuint indices = 0;
-        std::array<TSlotRange, MaterialSlotCount> ranges;
+        GLuint lastVertex = 0;
+        // The slots with indices, in slot order.
+        std::vector<std::pair<int, TSlotRange>> drawnSlots;
     };
 
-    explicit TGLMeshes(QOpenGLExtraFunctions& gl);
+    TGLMeshes(QOpenGLExtraFunctions& functions, TGLTextures& deviceTextures);
     // The device's context must be current.
     ~TGLMeshes();
     TGLMeshes(const TGLMeshes&) = delete;
     TGLMeshes& operator=(const TGLMeshes&) = delete;
 
+    // The buffers of every mesh of the models.
+    void CreateAll(const std::vector<const CD3DFile*>& models);
     // Bound, ready to draw.
     const TDeviceMesh& Bind(const CD3DFileObject& mesh);
 
 private:
+    const TDeviceMesh& Find(const CD3DFileObject& mesh);
+    void CreateTree(const CD3DFileObject& node);
     TDeviceMesh Create(const CD3DFileObject& mesh);
 
     QOpenGLExtraFunctions& gl;
+    TGLTextures& textures;
     std::map<std::uint64_t, TDeviceMesh> meshes;
 };

@@ -17,20 +17,20 @@ void TGLPresenter::Detach() {
         target->update();
     }
     target = nullptr;
-    shown = QImage();
+    shown = nullptr;
 }
 
 void TGLPresenter::Present(const QImage& frame) {
-    shown = frame;
+    shown = &frame;
     if (target && target->isVisible()) {
         target->repaint(0, 0, frame.width(), frame.height());
     }
 }
 
 bool TGLPresenter::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == target && event->type() == QEvent::Paint && !shown.isNull()) {
+    if (watched == target && event->type() == QEvent::Paint && shown && !shown->isNull()) {
         QPainter painter(target);
-        painter.drawImage(0, 0, shown);
+        painter.drawImage(0, 0, *shown);
         return true;
     }
     return QObject::eventFilter(watched, event);

@@ -13,8 +13,10 @@ public:
 
     void Attach(QWidget* view);
     void Detach();
-    // Stores the frame and paints it at once, as a back buffer is copied
-    // into its window.
+    // Paints the frame at once, as a back buffer is copied into its window,
+    // and again whenever the view paints. The frame is the engine's own
+    // picture, kept until the next Detach; it is not copied, so the engine can
+    // draw the next frame into the same memory.
     void Present(const QImage& frame);
 
 protected:
@@ -22,5 +24,5 @@ protected:
 
 private:
     QPointer<QWidget> target;
-    QImage shown;
+    const QImage* shown = nullptr;
 };

@@ -33,11 +33,11 @@ void TGLTextures::CreateAll() {
     }
 }
 
-TGLTextures::TDeviceTexture TGLTextures::Create(const TextureContainer& texture) {
+void TGLTextures::Upload(TDeviceTexture& made, const TextureContainer& texture) {
     const TTextureImage& image = texture.Image();
-    TDeviceTexture made;
     made.serial = texture.Serial();
     made.highColour = image.bitsPerPixel != 32;
+    made.key.reset();
     std::vector<std::uint8_t> texels = image.rgba;
     if (made.highColour) {
         for (size_t i = 0; i < texels.size(); i += 4) {
@@ -47,7 +47,9 @@ TGLTextures::TDeviceTexture TGLTextures::Create(const TextureContainer& texture)
             texels[i + 3] = 255;
         }
     }
-    gl.glGenTextures(1, &made.id);
+    if (made.id == 0) {
+        gl.glGenTextures(1, &made.id);
+    }
     gl.glBindTexture(GL_TEXTURE_2D, made.id);
     gl.glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     gl.glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA,
@@ -57,7 +59,6 @@ TGLTextures::TDeviceTexture TGLTextures::Create(const TextureContainer& texture)
     gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     gl.glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    return made;
 }
 
 TGLTextures::TDeviceTexture* TGLTextures::Find(const std::string& key) {
@@ -65,19 +66,20 @@ TGLTextures::TDeviceTexture* TGLTextures::Find(const std::string& key) {
     if (!texture || !texture->Loaded()) {
         return nullptr;
     }
-    auto found = textures.find(key);
-    if (found != textures.end() && found->second.serial == texture->Serial()) {
-        return &found->second;
+    TDeviceTexture& made = textures[key];
+    // A picture registered anew under the same name replaces the old one in
+    // place, so what points at it stays valid.
+    if (made.serial != texture->Serial()) {
+        Upload(made, *texture);
     }
-    if (found != textures.end()) {
-        gl.glDeleteTextures(1, &found->second.id);
-        textures.erase(found);
-    }
-    return &textures.emplace(key, Create(*texture)).first->second;
+    return &made;
 }
 
-void TGLTextures::Bind(const std::string& key, TGLProgram& program) {
-    const TDeviceTexture* texture = key.empty() ? nullptr : Find(key);
+const TGLTextures::TDeviceTexture* TGLTextures::Texture(std::string_view sjisName) {
+    return sjisName.empty() ? nullptr : Find(CD3DTextureManager::Key(sjisName));
+}
+
+void TGLTextures::Bind(const TDeviceTexture* texture, TGLProgram& program) {
     if (!texture) {
         program.SetUntextured();
         return;

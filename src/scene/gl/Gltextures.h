@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QOpenGLExtraFunctions;
 class TGLProgram;
@@ -17,6 +18,14 @@ class TextureContainer;
 // colour key is matched in that precision too.
 class TGLTextures {
 public:
+    // A picture on the device, with the colour that is keyed out of it.
+    struct TDeviceTexture {
+        GLuint id = 0;
+        std::uint64_t serial = 0;
+        bool highColour = true;
+        std::optional<std::array<float, 3>> key;
+    };
+
     explicit TGLTextures(QOpenGLExtraFunctions& gl);
     // The device's context must be current.
     ~TGLTextures();
@@ -25,24 +34,20 @@ public:
 
     // One device texture for every registered picture.
     void CreateAll();
-    // Binds the texture of the registry key to unit 0 and tells the program;
-    // a texture that is missing or failed to load draws untextured.
-    void Bind(const std::string& key, TGLProgram& program);
+    // The device texture of a registered, loaded picture, made on first
+    // use; none for a texture that is missing or failed to load. It stays at
+    // its address for the device's life, its key changing in place.
+    const TDeviceTexture* Texture(std::string_view sjisName);
+    // Binds the texture to unit 0 and tells the program; none draws
+    // untextured.
+    void Bind(const TDeviceTexture* texture, TGLProgram& program);
     // Texels of the colour 0x00RRGGBB become transparent; false when no
     // texture has that name.
     bool SetColorKey(const std::string& sjisName, std::uint32_t colour);
 
 private:
-    struct TDeviceTexture {
-        GLuint id = 0;
-        std::uint64_t serial = 0;
-        bool highColour = true;
-        std::optional<std::array<float, 3>> key;
-    };
-
-    // The device texture of a registered, loaded picture, made on first use.
     TDeviceTexture* Find(const std::string& key);
-    TDeviceTexture Create(const TextureContainer& texture);
+    void Upload(TDeviceTexture& made, const TextureContainer& texture);
 
     QOpenGLExtraFunctions& gl;
     std::map<std::string, TDeviceTexture> textures;

@@ -110,8 +110,13 @@ TExpected LitColour(float r, float g, float b, float normalLength) {
 class GlEngine : public testing::Test {
 protected:
     void SetUp() override {
-        engine.InitDevice(nullptr, 0, ViewWidth, ViewHeight);
+        Start(nullptr);
         ASSERT_TRUE(engine.HasDevice()) << "OpenGL rendering needs an X display (Xvfb)";
+    }
+
+    // The engine on a view (none: offscreen), its camera at the origin.
+    void Start(QWidget* view) {
+        engine.InitDevice(view, 0, ViewWidth, ViewHeight);
         engine.SetupScene();
         engine.SetProjection(0.9f, 9.0f, 36.0f, 0.8f);
         engine.ApplyView();
@@ -123,6 +128,17 @@ protected:
         graphics.push_back(std::make_unique<TDX7_Xfile>());
         EXPECT_TRUE(graphics.back()->LoadFile(name));
         return *graphics.back();
+    }
+
+    // A square at depth 20 whose texture's left texel is black (the key)
+    // and its right one pure red.
+    TDX7_Xfile& KeyedSquare() {
+        std::filesystem::create_directory("Obje");
+        const TTestPicture picture{2, 1, {{0, 0, 0, 255}, {255, 0, 0, 255}}};
+        WriteWholeGameFile("Obje/Key.bmp", EncodeBitmap(picture, {24, false, false}));
+        return Model("keyed.x",
+                     "xof 0303txt 0032\n" +
+                         Square("Face", 20.0f, Material(1.0f, 1.0f, 1.0f, 1.0f, "Obje/Key.bmp")));
     }
 
     QColor Centre() const { return engine.FrameImage().pixelColor(ViewWidth / 2, ViewHeight / 2); }
@@ -185,13 +201,7 @@ TEST_F(GlEngine, LitFacesMatchTheFixedFunctionResult) {
 }
 
 TEST_F(GlEngine, ColourKeyedTexelsAreNotDrawn) {
-    std::filesystem::create_directory("Obje");
-    // Left texel black (the key), right texel pure red.
-    const TTestPicture picture{2, 1, {{0, 0, 0, 255}, {255, 0, 0, 255}}};
-    WriteWholeGameFile("Obje/Key.bmp", EncodeBitmap(picture, {24, false, false}));
-    TDX7_Xfile& square = Model(
-        "keyed.x", "xof 0303txt 0032\n" +
-                       Square("Face", 20.0f, Material(1.0f, 1.0f, 1.0f, 1.0f, "Obje/Key.bmp")));
+    TDX7_Xfile& square = KeyedSquare();
     engine.SetColorKey("obje\\key.bmp", 0);
     engine.BeginFrame();
     engine.Draw(square, TOneMat());
@@ -309,10 +319,7 @@ TEST_F(GlEngine, EndFramePaintsTheFrameIntoTheView) {
     QWidget view;
     view.resize(ViewWidth, ViewHeight);
     view.show();
-    engine.InitDevice(&view, 0, ViewWidth, ViewHeight);
-    engine.SetupScene();
-    engine.SetProjection(0.9f, 9.0f, 36.0f, 0.8f);
-    engine.ApplyView();
+    Start(&view);
     TDX7_Xfile& model = Model("halves.x", "xof 0303txt 0032\n" + RedOverBlue());
     engine.BeginFrame();
     engine.Draw(model, TOneMat());
@@ -321,6 +328,36 @@ TEST_F(GlEngine, EndFramePaintsTheFrameIntoTheView) {
     EXPECT_EQ(shown.pixelColor(0, 0), QColor(0, 255, 0));
     ExpectNear(shown.pixelColor(UpperMiddle()), LitColour(1.0f, 0.0f, 0.0f, 1.0f), "top");
     ExpectNear(shown.pixelColor(LowerMiddle()), LitColour(0.0f, 0.0f, 1.0f, 1.0f), "bottom");
+}
+
+// The engine makes the device buffers of every model known when it starts on
+// a window, with their textures; a key set afterwards still applies, and
+// frame after frame is read back into the same picture the view shows.
+TEST_F(GlEngine, ModelsReadBeforeTheStartDrawFromTheFirstFrameIntoOnePicture) {
+    TDX7_Xfile& keyed = KeyedSquare();
+    TDX7_Xfile& halves = Model("halves.x", "xof 0303txt 0032\n" + RedOverBlue());
+    QWidget view;
+    view.resize(ViewWidth, ViewHeight);
+    view.show();
+    Start(&view);
+    engine.SetColorKey("Obje/Key.bmp", 0);
+
+    engine.BeginFrame();
+    engine.Draw(keyed, TOneMat());
+    engine.EndFrame();
+    const uchar* memory = engine.FrameImage().constBits();
+    EXPECT_EQ(engine.FrameImage().pixelColor(ViewWidth / 2 - 5, ViewHeight / 2), QColor(0, 255, 0));
+    ExpectNear(engine.FrameImage().pixelColor(ViewWidth / 2 + 5, ViewHeight / 2),
+               LitColour(1.0f, 0.0f, 0.0f, 1.0f), "unkeyed texel");
+
+    engine.BeginFrame();
+    engine.Draw(halves, TOneMat());
+    engine.EndFrame();
+    EXPECT_EQ(engine.FrameImage().constBits(), memory) << "the second frame reuses the picture";
+    ExpectNear(engine.FrameImage().pixelColor(LowerMiddle()), LitColour(0.0f, 0.0f, 1.0f, 1.0f),
+               "second frame");
+    const QImage shown = view.grab().toImage();
+    ExpectNear(shown.pixelColor(UpperMiddle()), LitColour(1.0f, 0.0f, 0.0f, 1.0f), "shown top");
 }
 
 } // namespace
