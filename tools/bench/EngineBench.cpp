@@ -1,4 +1,5 @@
 #include "BenchModels.h"
+#include "FloorBench.h"
 #include "platform/GameFiles.h"
 #include "scene/Dx7grph.h"
 #include "scene/Texturecontainer.h"
@@ -135,6 +136,7 @@ BENCHMARK(DrawFrameOf300Models)
 // Reading and parsing a text model of 5,000 triangles (a 50 x 50 sheet).
 void LoadTextModelOf5000Triangles(benchmark::State& state) {
     TBenchFolder folder;
+    const TScopedInstance<CD3DTextureManager> textures;
     const std::string text = SheetModel(50, 50, "Obje/Stripes.bmp");
     WriteText("Obje/Big.x", text);
     WriteTexture("Obje/Stripes.bmp");
@@ -151,6 +153,12 @@ BENCHMARK(LoadTextModelOf5000Triangles)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
+    // What Google Benchmark left: "--game DIR".
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) == "--game") {
+            SetGameFolder(argv[i + 1]);
+        }
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
