@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextCursor>
 #include <gtest/gtest.h>
@@ -291,6 +292,12 @@ TEST_F(GameWindow, TheTalkBoxWithItsMarginsAndContinueMarkerAndTheChoices) {
     EXPECT_EQ(first.top(), 3);
     Proxy().ShowTalk(Sjis("さようなら。"), true);
     EXPECT_FALSE(Form().Panel2()->isVisible()) << "no marker on the last line";
+
+    // Text longer than the box scrolls, and the box tells of it.
+    Proxy().ShowTalk(Sjis("一\r\n二\r\n三\r\n四\r\n五\r\n六\r\n七"), false);
+    QSignalSpy scrolled(Form().Memo1(), &TMemoEx::scrolled);
+    Form().Memo1()->moveCursor(QTextCursor::End);
+    EXPECT_GE(scrolled.count(), 1);
 
     Proxy().ShowChoices({Sjis("はい"), Sjis("いいえ")});
     QListWidget& choices = *Form().ListBox1();
