@@ -161,7 +161,8 @@ void TApp::LoadCommand() {
 
 void TApp::NewGame() {
     // The save manager's part of a new game: the heroine, the village's
-    // talks and the story start over (the automap follows once it exists).
+    // talks and the story start over; entering the village for a new game
+    // forgets the seen squares.
     THerosBase::Instance().NewGame();
     TPeopleBase::Instance().ResetTalks();
     TEventOperator::Instance().ResetEvents();

@@ -20,6 +20,7 @@
 #include "world/Area.h"
 #include "world/Dungfactory.h"
 #include "world/Iautomapping.h"
+#include "world/Savemapping.h"
 
 TDungOperator::TDungOperator(TApp& owner, THerosBase& heroHolder, TDX7Factory& factory3D,
                              const TPlatformBundle& platform)
@@ -42,6 +43,7 @@ TDungOperator::~TDungOperator() {
 
 void TDungOperator::CreateProgramObjects() {
     dungFactory = std::make_unique<TDungFactory>(herosBase, TDungActFactory::Instance().Bodies());
+    seenSquares = std::make_unique<TSaveMapping>(dungFactory->Stages());
     if (app.ThreadLevel() >= 0) {
         gameThread.SetPriorityLevel(app.ThreadLevel());
     }
@@ -64,6 +66,7 @@ void TDungOperator::ReleaseProgramObjects() {
     if (activeMap) {
         SetActiveMap(nullptr);
     }
+    seenSquares.reset();
     dungFactory.reset();
     TPeopleBase::ReleaseInstance();
     TTalkOperator::ReleaseInstance();
@@ -162,6 +165,9 @@ void TDungOperator::EndDungeonVisit() {
 }
 
 int TDungOperator::EnterVillage(bool fromLoad) {
+    if (!fromLoad) {
+        seenSquares->ResetSeen();
+    }
     EnterScene(
         [this, fromLoad] {
             auto village = dungFactory->BuildVillage(fromLoad);

@@ -16,6 +16,7 @@ class TApp;
 class TDX7Factory;
 class TDrawMaster;
 class TDungFactory;
+class TSaveMapping;
 class TThr_Game;
 struct TPlatformBundle;
 
@@ -82,6 +83,9 @@ public:
     // Kept by the heroine holder.
     THeroWhereabouts Whereabouts() const { return herosBase.GetWhereabouts(); }
     I3DEngine& Engine() const { return *engine; }
+    // What the heroine has seen of every dungeon floor: kept in saved games,
+    // forgotten when the village is entered for a new game.
+    TSaveMapping& SeenSquares() const { return *seenSquares; }
 
 private:
     // The program-wide objects the operator holds, made and released in
@@ -98,6 +102,7 @@ private:
     std::unique_ptr<I3DEngine> engine;
     // Builds every dungeon floor and village area.
     std::unique_ptr<TDungFactory> dungFactory;
+    std::unique_ptr<TSaveMapping> seenSquares;
     TThr_Game& gameThread;
     std::unique_ptr<IActiveMap> activeMap;
     std::string dungeonName;

@@ -15,6 +15,7 @@
 #include "village/People.h"
 #include "village/Peoplebase.h"
 #include "village/Talk.h"
+#include "world/Savemapping.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -135,6 +136,18 @@ TEST_F(HeadlessApp, ANewGameStartsInTheVillageSquareAndAnEscapeFromADungeonEndsT
     EXPECT_EQ(game.ActiveMap()->GetNumber(), 0);
     EXPECT_EQ(game.Whereabouts(), THeroWhereabouts::Village);
     EXPECT_FALSE(mainWindow.retryEnabled);
+}
+
+TEST_F(HeadlessApp, TheSeenSquaresOutliveADungeonVisitAndANewGameForgetsThem) {
+    TApp app(mainWindow, platform.Bundle(), "Tessarine.ini");
+    TDungOperator& game = app.DungOperator();
+    TFloarClear& firstFloor = game.SeenSquares().Floar(0, 0);
+    game.EnterDungeon(0, false);
+    firstFloor.MarkSeen(0, 0);
+    game.EscapeDungeon();
+    EXPECT_TRUE(firstFloor.IsSeen(0, 0));
+    app.NewGame();
+    EXPECT_FALSE(firstFloor.IsSeen(0, 0));
 }
 
 TEST_F(HeadlessApp, AFactoryThatCannotReadItsDataLeavesNothingBehind) {
