@@ -104,7 +104,8 @@ TEST_F(SimClockwork, TheStateLineReadsTheOperator) {
     ReadOperatorState(app->DungOperator(), state);
     EXPECT_EQ(state.Line(), "step=- where=0 stage=- map=none num=- mapstate=-1 hero=- hp=- atk=- "
                             "def=- lv=- next=- enemies=- items=- title=- story=- window=- "
-                            "caption=- retry=- dialog=-");
+                            "caption=- retry=- dialog=- dungeon=- keys=- sword=- herostate=- "
+                            "notice=-");
     EnterMap(3);
     ReadOperatorState(app->DungOperator(), state);
     state.Set("caption", "ダンジョン 地下 3階");

@@ -1,7 +1,9 @@
 #include "SimRunner.h"
 
 #include "SimInput.h"
+#include "activemap/Activemapproxy.h"
 #include "core/SimErrors.h"
+#include "core/SimWalk.h"
 #include "platform/FailureReport.h"
 #include "shell/App.h"
 #include "shell/Dungoperator.h"
@@ -9,6 +11,8 @@
 #include "shell/qt/Fm_story.h"
 #include "shell/qt/GameMain.h"
 #include "shell/qt/Px_formgame.h"
+#include "world/Base3dutil.h"
+#include "world/Dungblock.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +29,16 @@
 namespace {
 
 constexpr int WaitLimit = 20'000;
+// More than one block of a walk or one turn on the spot can take, with
+// whatever the floor shows on the way (a fairy, a forced level).
+constexpr int StepLimit = 200;
+
+// The keypad key of each direction, as the game window reads them.
+const std::array<const char*, 8> WayKeys = {"KP8", "KP6", "KP2", "KP4", "KP9", "KP3", "KP1", "KP7"};
+
+std::string BlockName(int x, int y) {
+    return std::to_string(x) + "," + std::to_string(y);
+}
 
 // The game window's controls by the names the window gives them.
 std::string ControlName(const TSimCommand& command) {
@@ -71,8 +85,6 @@ bool Playable(TSimVerb verb) {
     case TSimVerb::Choose:
     case TSimVerb::Equip:
     case TSimVerb::Unite:
-    case TSimVerb::Walk:
-    case TSimVerb::Face:
         return false;
     default:
         return true;
@@ -218,10 +230,16 @@ void TSimRunner::Execute(const TSimCommand& command) {
         }
         break;
     case TSimVerb::Wait:
-        Wait();
+        Wait({});
         break;
     case TSimVerb::Close:
         Close();
+        break;
+    case TSimVerb::Walk:
+        Walk(command);
+        break;
+    case TSimVerb::Face:
+        Face(command);
         break;
     case TSimVerb::Expect:
         Expect(command);
@@ -244,17 +262,149 @@ void TSimRunner::Step() {
     }
 }
 
-void TSimRunner::Wait() {
+void TSimRunner::Wait(const std::function<void(int)>& eachStep) {
     // At least one step: an order given just now is taken by the next one.
     for (int steps = 1;; ++steps) {
         Step();
-        if (window->Proxy().App().DungOperator().MapState() <= 0) {
+        const int mapState = Operator().MapState();
+        if (eachStep) {
+            eachStep(mapState);
+        }
+        if (mapState <= msWaitInput) {
             return;
         }
         if (steps == WaitLimit) {
             throw TSimFailure("the map did not wait for the player within " +
                               std::to_string(WaitLimit) + " steps");
         }
+    }
+}
+
+TDungOperator& TSimRunner::Operator() const {
+    return window->Proxy().App().DungOperator();
+}
+
+IActiveMap& TSimRunner::WaitingMap(const TSimCommand& command) const {
+    IActiveMap* map = Operator().ActiveMap();
+    if (!map) {
+        throw TSimFailure("no map to walk on for " + command.text);
+    }
+    if (Operator().MapState() != msWaitInput) {
+        throw TSimFailure("the map does not wait for the player (mapstate=" +
+                          std::to_string(Operator().MapState()) + ")");
+    }
+    return *map;
+}
+
+void TSimRunner::WayKey(std::uint8_t way, bool press) {
+    QWidget* form = GameForm();
+    if (!form) {
+        throw TSimFailure("no game window to take the direction keys");
+    }
+    QWidget* focus = form->focusWidget();
+    SendKey(focus ? *focus : *form, QtKeyOf(WayKeys[way], false), press);
+}
+
+TSimRunner::TMapSeen TSimRunner::MapSeen() const {
+    const IActiveMap* map = Operator().ActiveMap();
+    return {map, map && map->IsVillage(), map ? map->GetNumber() : 0};
+}
+
+void TSimRunner::Walk(const TSimCommand& command) {
+    const IActiveMap& map = WaitingMap(command);
+    const TSimWalkPlan plan =
+        PlanSimWalk(TActiveMapProxy::Instance(), *map.HeroBlock(), command.number, command.second);
+    if (!plan.Found()) {
+        throw TSimFailure(plan.refusal);
+    }
+    for (std::size_t i = 0; i < plan.ways.size(); ++i) {
+        const std::string interruption = WalkStep(plan.ways[i], i + 1 == plan.ways.size());
+        if (!interruption.empty()) {
+            throw TSimFailure("the walk was interrupted in step " + std::to_string(i + 1) + " of " +
+                              std::to_string(plan.ways.size()) + ": " + interruption);
+        }
+    }
+}
+
+std::string TSimRunner::WalkStep(std::uint8_t way, bool last) {
+    const TMapSeen seen = MapSeen();
+    IActiveMap* const map = Operator().ActiveMap();
+    const TDungBlock* from = map->HeroBlock();
+    const TGridStep step = GridStepOf(way);
+    const int toX = from->GetX() + step.dx;
+    const int toY = from->GetY() + step.dy;
+    const auto mapChanged = [&] { return MapSeen() != seen; };
+    // The key is held through a turn toward the block and let go once she
+    // walks, as a player taps it.
+    WayKey(way, true);
+    for (int steps = 1; map->HeroStateId() != das_Walk; ++steps) {
+        Step();
+        if (mapChanged()) {
+            WayKey(way, false);
+            return "the map changed before she walked";
+        }
+        if (map->HeroStateId() == das_Wait && map->HeroFacing() == way) {
+            WayKey(way, false);
+            return "block " + BlockName(toX, toY) + " was taken before she stepped onto it";
+        }
+        if (steps == StepLimit) {
+            WayKey(way, false);
+            throw TSimFailure("she did not start the step within " + std::to_string(StepLimit) +
+                              " steps");
+        }
+    }
+    WayKey(way, false);
+    bool attacked = false;
+    bool collapsed = false;
+    Wait([&](int mapState) {
+        attacked |= mapState == msEnemyAttack;
+        collapsed |= mapState == msCollapsed;
+    });
+    if (collapsed) {
+        return "she collapsed";
+    }
+    if (mapChanged()) {
+        // Only an exit at the walk's end changes the map on purpose.
+        return last ? std::string() : "the map changed under her";
+    }
+    if (attacked) {
+        return "an enemy attacked her (a fight)";
+    }
+    const TDungBlock* at = map->HeroBlock();
+    if (at->GetX() != toX || at->GetY() != toY) {
+        return "she stands at " + BlockName(at->GetX(), at->GetY()) + ", not at " +
+               BlockName(toX, toY);
+    }
+    return {};
+}
+
+void TSimRunner::Face(const TSimCommand& command) {
+    IActiveMap& map = WaitingMap(command);
+    const auto way = static_cast<std::uint8_t>(command.number);
+    if (map.HeroFacing() == way) {
+        return;
+    }
+    const TMapSeen seen = MapSeen();
+    // Let go as soon as she turns, or the held key would walk her on.
+    WayKey(way, true);
+    Step();
+    WayKey(way, false);
+    for (int steps = 1;; ++steps) {
+        if (MapSeen() != seen) {
+            throw TSimFailure("the map changed while she turned");
+        }
+        if (Operator().MapState() == msWaitInput && map.HeroStateId() != das_Turn) {
+            break;
+        }
+        if (steps == StepLimit) {
+            throw TSimFailure("she did not finish turning within " + std::to_string(StepLimit) +
+                              " steps");
+        }
+        Step();
+    }
+    if (map.HeroFacing() != way) {
+        throw TSimFailure("she faces " + std::to_string(map.HeroFacing()) + ", not " +
+                          std::to_string(way));
     }
 }
 
@@ -377,10 +527,27 @@ void TSimRunner::Screenshot(const TSimCommand& command) {
     }
 }
 
+std::string TSimRunner::Notices() const {
+    QWidget* form = GameForm();
+    std::string notices;
+    if (!form) {
+        return notices;
+    }
+    // The notice of the turn, then the line of the level reached or the remark.
+    for (const char* name : {"Panel4", "Panel5"}) {
+        const auto* panel = form->findChild<QLabel*>(QString::fromLatin1(name));
+        if (panel && panel->isVisibleTo(form) && !panel->text().isEmpty()) {
+            notices += (notices.empty() ? "" : "+") + Utf8(panel->text());
+        }
+    }
+    return notices;
+}
+
 TSimState TSimRunner::State() const {
     TSimState state;
     state.Set("step", std::to_string(clockwork->Steps()));
-    ReadOperatorState(window->Proxy().App().DungOperator(), state);
+    ReadOperatorState(Operator(), state);
+    ReadHeroState(state);
     state.Set("title", window->TitleOpen() ? "1" : "0");
     const TFormStory* story = window->Story();
     state.Set("story", story ? Utf8(story->windowTitle()) : "-");
@@ -393,5 +560,6 @@ TSimState TSimRunner::State() const {
     state.Set("retry", retry && retry->isEnabled() ? "1" : "0");
     const QWidget* modal = QApplication::activeModalWidget();
     state.Set("dialog", modal ? Utf8(modal->windowTitle()) : "-");
+    state.Set("notice", Notices());
     return state;
 }

@@ -8,14 +8,18 @@
 
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <vector>
 
+class IActiveMap;
 class QPixmap;
 class QWidget;
+class TDungOperator;
 class TFormMDIMain;
 
 // Plays a script on the real program: the main window and the game behind
@@ -46,7 +50,27 @@ private:
     void ReportFailure(const TSimCommand& command, const std::string& why);
 
     void Step();
-    void Wait();
+    // Steps until the map waits for the player or there is none; `eachStep`
+    // sees the map state after every step.
+    void Wait(const std::function<void(int)>& eachStep);
+    void Walk(const TSimCommand& command);
+    // One block of a walk: the direction key held until she walks, then the
+    // turn played until the map waits again. Answers why she did not arrive
+    // as planned, or nothing.
+    std::string WalkStep(std::uint8_t way, bool last);
+    void Face(const TSimCommand& command);
+    // The direction's keypad key pressed or let go in the game window.
+    void WayKey(std::uint8_t way, bool press);
+    // Which map is being played: a change of floor rebuilds the same map.
+    struct TMapSeen {
+        const IActiveMap* map;
+        bool village;
+        int number;
+        bool operator==(const TMapSeen&) const = default;
+    };
+    TMapSeen MapSeen() const;
+    // The map being played, waiting for the player.
+    IActiveMap& WaitingMap(const TSimCommand& command) const;
     void Expect(const TSimCommand& command);
     void Key(const TSimCommand& command);
     void Button(const TSimCommand& command);
@@ -58,6 +82,9 @@ private:
     QPixmap Picture() const;
 
     TSimState State() const;
+    // What the game window's notice panels show, joined by "+".
+    std::string Notices() const;
+    TDungOperator& Operator() const;
     // The game window's form, or null when it is closed.
     QWidget* GameForm() const;
     QWidget& RequireGameForm(const TSimCommand& command) const;

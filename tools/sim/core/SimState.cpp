@@ -1,7 +1,12 @@
 #include "core/SimState.h"
 
 #include "activemap/Activemap.h"
+#include "actors/Hero.h"
+#include "actors/Herosbase.h"
+#include "save/Savedungeon.h"
 #include "shell/Dungoperator.h"
+#include "village/Eventoperator.h"
+#include "world/BlockRecords.h"
 #include "world/Dungblock.h"
 
 #include <algorithm>
@@ -24,9 +29,9 @@ TSimState::TSimState() : values(Keys().size(), "-") {}
 
 const std::vector<std::string>& TSimState::Keys() {
     static const std::vector<std::string> keys = {
-        "step",  "where", "stage",  "map",     "num",   "mapstate", "hero",
-        "hp",    "atk",   "def",    "lv",      "next",  "enemies",  "items",
-        "title", "story", "window", "caption", "retry", "dialog"};
+        "step",  "where",  "stage",   "map",     "num",   "mapstate",  "hero",  "hp",     "atk",
+        "def",   "lv",     "next",    "enemies", "items", "title",     "story", "window", "caption",
+        "retry", "dialog", "dungeon", "keys",    "sword", "herostate", "notice"};
     return keys;
 }
 
@@ -56,6 +61,55 @@ std::string TSimState::Line() const {
     return line;
 }
 
+namespace {
+
+// The numbers of the keys she carries, in the order she got them.
+std::string KeysCarried(const THero& hero) {
+    std::string keys;
+    for (std::size_t i = 0; i < hero.ItemCount(); ++i) {
+        const IItemImp& item = hero.ItemAt(i);
+        if (item.GetKind() == BI_Key) {
+            keys += (keys.empty() ? "" : ",") + std::to_string(item.GetId());
+        }
+    }
+    return keys;
+}
+
+// The durability of the sword she wears, and its most.
+std::string SwordWorn(const THero& hero) {
+    const IItemImp* sword = hero.Equipped(1);
+    if (!sword) {
+        return {};
+    }
+    const TSaveItem& record = sword->GetRecord();
+    return std::to_string(record.durability) + "/" + std::to_string(record.maxDurability);
+}
+
+} // namespace
+
+void ReadHeroState(TSimState& state) {
+    if (TEventOperator::HasInstance()) {
+        state.Set("stage", std::to_string(TEventOperator::Instance().StoryStage()));
+    }
+    if (!THerosBase::HasInstance()) {
+        return;
+    }
+    THero& hero = THerosBase::Instance().GetHero();
+    state.Set("items", std::to_string(hero.ItemCount()));
+    state.Set("keys", KeysCarried(hero));
+    state.Set("sword", SwordWorn(hero));
+    if (!hero.IsPlaced()) {
+        return;
+    }
+    const TSaveHero& record = hero.Record();
+    state.Set("hp", std::to_string(record.hp) + "/" + std::to_string(record.maxHp));
+    state.Set("atk", std::to_string(hero.GetAttack()));
+    state.Set("def", std::to_string(hero.GetDefence()));
+    state.Set("lv", std::to_string(record.level));
+    state.Set("next", std::to_string(record.next));
+    state.Set("herostate", std::to_string(static_cast<int>(hero.GetStateId())));
+}
+
 void ReadOperatorState(const TDungOperator& dungOperator, TSimState& state) {
     state.Set("where", std::to_string(static_cast<int>(dungOperator.Whereabouts())));
     state.Set("mapstate", std::to_string(dungOperator.MapState()));
@@ -65,6 +119,9 @@ void ReadOperatorState(const TDungOperator& dungOperator, TSimState& state) {
         return;
     }
     state.Set("map", map->IsVillage() ? "village" : "dungeon");
+    if (!map->IsVillage() && TSaveDungeon::HasInstance()) {
+        state.Set("dungeon", std::to_string(CurrentDungeonSave().number));
+    }
     state.Set("num", std::to_string(map->GetNumber()));
     state.Set("enemies", std::to_string(map->EnemyCount()));
     if (map->GetHeroActer()) {

@@ -26,6 +26,9 @@ private:
     std::vector<std::string> values;
 };
 
+// The heroine's values and what she carries, and the story's stage.
+void ReadHeroState(TSimState& state);
+
 // The fields the dungeon operator knows: the heroine's whereabouts and the
 // active map, its number, turn state, enemies and where the heroine stands.
 void ReadOperatorState(const TDungOperator& dungOperator, TSimState& state);
