@@ -236,6 +236,15 @@ bool THero::Unequip(int place) {
     return true;
 }
 
+void THero::StrengthenSword(std::size_t position) {
+    TItem_Equip* sword = items.at(position)->AsEquipment();
+    if (!sword || sword->GetType() != EQ_Sword) {
+        throw std::logic_error("only a sword can absorb another");
+    }
+    sword->AddSynthesis();
+    AddSynthesisTo(inventory.items[position].item);
+}
+
 void THero::DropEverything() {
     items.clear();
     inventory.items.clear();

@@ -74,6 +74,9 @@ public:
     bool Equip(std::size_t position);
     // Place 1 to 3; false when nothing is worn there.
     bool Unequip(int place);
+    // The sword at `position` absorbed another: one more point of power and
+    // of durability, in the item and in its record alike.
+    void StrengthenSword(std::size_t position);
     void ClearInventory();
     // Puts on, in inventory order, everything marked as worn.
     void ReequipMarked();
@@ -101,6 +104,8 @@ public:
     const TSaveHeroEve& Inventory() const { return inventory; }
     // What she wears in place 1 to 3, or null.
     IItemImp* Equipped(int place) const;
+    // Where she carries `item`; ItemCount() when she does not.
+    std::size_t PositionOf(const IItemImp* item) const;
     // Replaces everything she carries, taking nothing off: records and items
     // in the same order.
     void ReplaceInventory(TSaveHeroEve records, std::vector<std::unique_ptr<IItemImp>> carried);
@@ -116,7 +121,6 @@ public:
     static const TDAStateSet& HeroStates();
 
 private:
-    std::size_t PositionOf(const IItemImp* item) const;
     // Drops every item and record and empties the places.
     void DropEverything();
     int ValueOf(int baseValue, bool power) const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actors/Equipscreenbase.h"
 #include "platform/InlineWorkerThread.h"
 #include "platform/TickClock.h"
 #include "shell/Gamewindowbase.h"
@@ -88,6 +89,32 @@ private:
     }
 };
 
+// The equipment screen without a window: it keeps what the screen shows.
+class TFakeEquipScreen final : public TEquipScreenBase {
+public:
+    using TEquipScreenBase::TEquipScreenBase;
+
+    bool IsShown() const override { return shown; }
+
+    bool shown = false;
+    TWindowPoint at;
+    TEquipContents contents;
+    TEquipDifferences differences;
+    TUnitePanel panel;
+
+protected:
+    void OpenDialog(int x, int y) override {
+        shown = true;
+        at = {x, y};
+    }
+    void CloseDialog() override { shown = false; }
+    void ShowContents(const TEquipContents& shownContents) override { contents = shownContents; }
+    void ShowDifferences(const TEquipDifferences& shownDifferences) override {
+        differences = shownDifferences;
+    }
+    void ShowUnitePanel(const TUnitePanel& shownPanel) override { panel = shownPanel; }
+};
+
 // The main window without a window: it records the controller's calls.
 class TFakeMainWindow final : public IMainWindow {
 public:
@@ -120,6 +147,7 @@ public:
     TInlineWorkerThread* thread = nullptr;
     TScriptedSeam* seam = nullptr;
     TFakeGameWindow* gameWindow = nullptr;
+    TFakeEquipScreen* equipScreen = nullptr;
     // Answers given to the seam once it is made.
     std::deque<int> answers;
 };
