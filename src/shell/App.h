@@ -16,9 +16,10 @@ class TDungOperator;
 class TApp {
 public:
     // Reads the settings file at `settingsFile` (missing entries give the
-    // defaults); the file is written back at destruction.
-    TApp(IMainWindow& mainWindowProxy, TPlatformBundle platform,
-         std::string settingsFile = SettingsPath());
+    // defaults); the file is written back at destruction. The game names
+    // SettingsPath(); every other user names a file of its own folder, so
+    // that programs run side by side never share one.
+    TApp(IMainWindow& mainWindowProxy, TPlatformBundle platform, std::string settingsFile);
     ~TApp();
     TApp(const TApp&) = delete;
     TApp& operator=(const TApp&) = delete;

@@ -24,7 +24,8 @@ namespace {
 // heroine shows the last order she was given.
 class GameWindowRules : public testing::Test {
 protected:
-    GameWindowRules() : app((InstallTestContent(folder.Path()), mainWindow), platform.Bundle()) {
+    GameWindowRules()
+        : app((InstallTestContent(folder.Path()), mainWindow), platform.Bundle(), "Tessarine.ini") {
         app.DungOperator().EnterScene(
             [this] {
                 auto made = std::make_unique<TFakeActiveMap>(1);
@@ -252,7 +253,7 @@ protected:
         TDataWriter writer;
         WritePeopleData(writer, {person});
         writer.SaveTo(PeopleDataFile);
-        app.emplace(mainWindow, platform.Bundle());
+        app.emplace(mainWindow, platform.Bundle(), "Tessarine.ini");
         app->DungOperator().EnterScene([] { return std::make_unique<TFakeActiveMap>(0); },
                                        THeroWhereabouts::Village);
         window = platform.gameWindow;
