@@ -11,6 +11,7 @@
 #include "support/qt/EventLoop.h"
 
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -121,6 +122,68 @@ TEST_F(Screens, ClosingTheEndingShowsTheTitle) {
     ending->close();
     EXPECT_FALSE(window->StoryOpen());
     EXPECT_TRUE(window->TitleOpen());
+}
+
+TEST_F(Screens, EveryWindowHasItsCaptionAndClientSize) {
+    OpenWindow().show();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return window->TitleOpen(); }, 3000));
+    TApp& app = window->Proxy().App();
+    QWidget* title = window->Title()->widget();
+    app.StartCommand();
+    auto* prolog = window->findChild<TFormProlog*>();
+    ASSERT_NE(prolog, nullptr);
+    struct TCase {
+        const char* name;
+        const QWidget* form;
+        QString caption;
+        QSize client;
+    };
+    const TCase cases[] = {
+        {"title", title, QString(), QSize(478, 329)},
+        {"prologue", prolog, QStringLiteral("プロローグ"), QSize(303, 186)},
+        {"about box", &window->AboutBox(), QStringLiteral("バージョン情報"), QSize(267, 160)},
+        {"question", &window->MessageDialog(), QStringLiteral("情報"), QSize(252, 102)},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(c.form->size(), c.client) << c.name;
+        if (!c.caption.isNull()) {
+            EXPECT_EQ(c.form->windowTitle(), c.caption) << c.name;
+        }
+    }
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tessarine"));
+    prolog->close();
+    app.ShowEnding();
+    auto* ending = window->findChild<TFormEnding*>();
+    ASSERT_NE(ending, nullptr);
+    EXPECT_EQ(ending->size(), QSize(305, 179));
+    EXPECT_EQ(ending->windowTitle(), QStringLiteral("エピローグ"));
+    EXPECT_TRUE(ending->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(Screens, ControlsStandWhereTheyBelong) {
+    OpenWindow().show();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return window->TitleOpen(); }, 3000));
+    const QWidget* title = window->Title()->widget();
+    const TFormMsgDialog& question = window->MessageDialog();
+    struct TCase {
+        const char* name;
+        const QWidget* control;
+        QRect place; // an empty size: only the corner is fixed
+    };
+    const TCase cases[] = {
+        {"START", title->findChild<QLabel*>(QStringLiteral("Label1")), QRect(60, 140, 0, 0)},
+        {"CONTINUE", title->findChild<QLabel*>(QStringLiteral("Label2")), QRect(364, 140, 0, 0)},
+        {"text", question.Text(), QRect(12, 22, 229, 33)},
+        {"はい", question.YesButton(), QRect(46, 66, 75, 25)},
+        {"いいえ", question.NoButton(), QRect(134, 66, 75, 25)},
+    };
+    for (const TCase& c : cases) {
+        ASSERT_NE(c.control, nullptr) << c.name;
+        EXPECT_EQ(c.control->pos(), c.place.topLeft()) << c.name;
+        if (!c.place.size().isEmpty()) {
+            EXPECT_EQ(c.control->size(), c.place.size()) << c.name;
+        }
+    }
 }
 
 TEST(StoryScreens, ScrollOnePixelEveryFiftyMillisecondsUntilTheirLastTick) {
