@@ -1,3 +1,4 @@
+#include "modelgen/HelpPage.h"
 #include "modelgen/ModelDesc.h"
 #include "modelgen/OutputFile.h"
 #include "modelgen/Pictures.h"
@@ -21,6 +22,7 @@ const char* Usage = R"(usage:
   tessarine-modelgen textures GAME_DIR        model textures into GAME_DIR/Obje/
   tessarine-modelgen pictures GAME_DIR        the automap tiles and comparison pictures into GAME_DIR/Graph/
   tessarine-modelgen art OUT_DIR              cursors, background tile, title artwork and icon
+  tessarine-modelgen help PAGE.html GAME_DIR  the how-to-play page as GAME_DIR/Tessarine.hlp with its pictures in GAME_DIR/Help/
 )";
 
 void WriteModel(const std::string& descPath, const std::string& outPath) {
@@ -51,6 +53,8 @@ int Run(const std::vector<std::string>& args) {
         WritePictures(args[1], GamePictures());
     } else if (args.size() == 2 && args[0] == "art") {
         WriteArt(args[1]);
+    } else if (args.size() == 3 && args[0] == "help") {
+        WriteHelp(args[1], args[2]);
     } else {
         std::cerr << Usage;
         return 2;

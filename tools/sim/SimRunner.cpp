@@ -7,6 +7,7 @@
 #include "platform/FailureReport.h"
 #include "shell/App.h"
 #include "shell/Dungoperator.h"
+#include "shell/qt/Fm_help.h"
 #include "shell/qt/Fm_mdimain.h"
 #include "shell/qt/Fm_story.h"
 #include "shell/qt/GameMain.h"
@@ -495,11 +496,15 @@ void TSimRunner::Close() {
         modal->close();
         return;
     }
+    if (TFormHelp* help = window->HelpWindow(); help && help->isVisible()) {
+        help->close();
+        return;
+    }
     if (TFormStory* story = window->Story()) {
         story->close();
         return;
     }
-    throw TSimFailure("no story window or dialog to close");
+    throw TSimFailure("no story window, help or dialog to close");
 }
 
 QPixmap TSimRunner::Picture() const {
@@ -507,12 +512,13 @@ QPixmap TSimRunner::Picture() const {
         return form->grab();
     }
     // No game window: the main window as the player sees it, with the story
-    // screen and a modal dialog over it where they stand.
+    // screen, the help and a modal dialog over it where they stand.
     QPixmap picture = window->grab();
     QPainter painter(&picture);
     const QPoint origin = window->mapToGlobal(QPoint(0, 0));
     for (QWidget* above :
-         {static_cast<QWidget*>(window->Story()), QApplication::activeModalWidget()}) {
+         {static_cast<QWidget*>(window->Story()), static_cast<QWidget*>(window->HelpWindow()),
+          QApplication::activeModalWidget()}) {
         if (above && above->isVisible()) {
             painter.drawPixmap(above->mapToGlobal(QPoint(0, 0)) - origin, above->grab());
         }

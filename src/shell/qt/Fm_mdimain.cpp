@@ -3,7 +3,6 @@
 #include "platform/GameFiles.h"
 #include "platform/MessageSeam.h"
 #include "platform/SjisText.h"
-#include "platform/qt/QtText.h"
 #include "scene/I3DEngine.h"
 #include "shell/App.h"
 #include "shell/Dungoperator.h"
@@ -11,6 +10,7 @@
 #include "shell/qt/Cursortable.h"
 #include "shell/qt/Fm_about.h"
 #include "shell/qt/Fm_ending.h"
+#include "shell/qt/Fm_help.h"
 #include "shell/qt/Fm_msgdialog.h"
 #include "shell/qt/Fm_prolog.h"
 #include "shell/qt/Fm_title.h"
@@ -21,14 +21,12 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
+#include <filesystem>
 
 bool DisplayDepthAccepted(int bitsPerPixel) {
     return bitsPerPixel == 16;
@@ -133,19 +131,15 @@ void TFormMDIMain::ShowAbout() {
 }
 
 void TFormMDIMain::ShowHelp(const std::string& sjisFileName) {
-    if (!GameFileExists(sjisFileName)) {
+    const TGamePath file(sjisFileName);
+    if (!GameFileExists(file)) {
         MessageSeam().ShowMessage(Sjis("ファイルが見つかりません ") + sjisFileName);
         return;
     }
-    const auto bytes = ReadWholeGameFile(sjisFileName);
-    QDialog viewer(this);
-    viewer.setWindowTitle(QStringLiteral("遊び方"));
-    auto* text = new QPlainTextEdit(ToQt(std::string(bytes.begin(), bytes.end())), &viewer);
-    text->setReadOnly(true);
-    auto* layout = new QVBoxLayout(&viewer);
-    layout->addWidget(text);
-    viewer.resize(520, 420);
-    viewer.exec();
+    if (!helpWindow) {
+        helpWindow = new TFormHelp(this);
+    }
+    helpWindow->ShowContents(std::filesystem::absolute(file.Native()));
 }
 
 void TFormMDIMain::OpenTitle(TApp& opener) {
@@ -169,6 +163,10 @@ QMdiSubWindow* TFormMDIMain::Title() const {
 
 TFormStory* TFormMDIMain::Story() const {
     return story;
+}
+
+TFormHelp* TFormMDIMain::HelpWindow() const {
+    return helpWindow;
 }
 
 void TFormMDIMain::CloseTitle() {

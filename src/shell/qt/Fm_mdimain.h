@@ -13,6 +13,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class TApp;
 class TFormAbout;
+class TFormHelp;
 class TFormMsgDialog;
 class TFormStory;
 
@@ -32,6 +33,8 @@ public:
     QMdiArea* Area() const { return area; }
     TFormMsgDialog& MessageDialog() { return *messageDialog; }
     TFormAbout& AboutBox() { return *aboutBox; }
+    // The help window, once the help was asked for.
+    TFormHelp* HelpWindow() const;
 
     void EnableRetry(bool flag);
     void CreateDialogs();
@@ -67,6 +70,7 @@ private:
     QActionGroup* priorityItems = nullptr;
     QPointer<QMdiSubWindow> title;
     QPointer<TFormStory> story;
+    QPointer<TFormHelp> helpWindow;
     std::unique_ptr<TFormMsgDialog> messageDialog;
     std::unique_ptr<TFormAbout> aboutBox;
     bool displayChecked = false;
