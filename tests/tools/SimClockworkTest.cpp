@@ -105,7 +105,7 @@ TEST_F(SimClockwork, TheStateLineReadsTheOperator) {
     EXPECT_EQ(state.Line(), "step=- where=0 stage=- map=none num=- mapstate=-1 hero=- hp=- atk=- "
                             "def=- lv=- next=- enemies=- items=- title=- story=- window=- "
                             "caption=- retry=- dialog=- dungeon=- keys=- sword=- herostate=- "
-                            "notice=-");
+                            "front=- notice=-");
     EnterMap(3);
     ReadOperatorState(app->DungOperator(), state);
     state.Set("caption", "ダンジョン 地下 3階");
@@ -128,6 +128,7 @@ TEST_F(SimClockwork, TheStateLineReadsTheOperator) {
     ReadOperatorState(app->DungOperator(), state);
     EXPECT_EQ(state.Value("map"), "village");
     EXPECT_EQ(state.Value("hero"), "3,2,6") << "her block and facing";
+    EXPECT_EQ(state.Value("front"), "wall") << "south-west of her, the bottom row";
 }
 
 } // namespace

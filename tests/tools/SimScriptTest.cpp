@@ -59,6 +59,7 @@ TEST(SimScript, CommandsAreTakenApart) {
         {"close", TSimVerb::Close, "", 0, 0, false, false},
         {"walk 12 3", TSimVerb::Walk, "", 12, 3, false, false},
         {"face 7", TSimVerb::Face, "", 7, 0, false, false},
+        {"act", TSimVerb::Act, "", 0, 0, false, false},
         {"state", TSimVerb::State, "", 0, 0, false, false},
         {"screenshot shots/a title.png", TSimVerb::Screenshot, "shots/a title.png", 0, 0, false,
          false},
@@ -108,6 +109,7 @@ TEST(SimScript, LinesThatAreNoCommandsAreNamedWithTheirNumber) {
                      "steps 1x"},
         {"wait 3", "line 1: usage: wait: wait 3"},
         {"walk 1", "line 1: usage: walk X Y: walk 1"},
+        {"act now", "line 1: usage: act: act now"},
         {"expect", "line 1: usage: expect KEY=VALUE ...: expect"},
         {"expect where", "line 1: usage: expect KEY=VALUE ...: expect where"},
         {"expect where=", "line 1: usage: expect KEY=VALUE ...: expect where="},
@@ -122,17 +124,19 @@ TEST(SimScript, LinesThatAreNoCommandsAreNamedWithTheirNumber) {
 }
 
 TEST(SimOptions, TheCommandLineAndItsMistakes) {
-    const TSimOptions full = ParseSimOptions(
-        {"--game", "g", "--script", "s.sim", "--seed", "4294967295", "--trace", "t", "--draw"});
+    const TSimOptions full = ParseSimOptions({"--game", "g", "--script", "s.sim", "--seed",
+                                              "4294967295", "--trace", "t", "--draw", "--timing"});
     EXPECT_EQ(full.game, "g");
     EXPECT_EQ(full.script, "s.sim");
     EXPECT_EQ(full.seed, 4294967295u);
     EXPECT_EQ(full.trace, "t");
     EXPECT_TRUE(full.draw);
+    EXPECT_TRUE(full.timing);
     const TSimOptions plain = ParseSimOptions({"--script", "s.sim", "--game", "g"});
     EXPECT_EQ(plain.seed, 1u);
     EXPECT_TRUE(plain.trace.empty());
     EXPECT_FALSE(plain.draw);
+    EXPECT_FALSE(plain.timing);
 
     const std::vector<std::vector<std::string>> wrong = {
         {"--game", "g"},

@@ -25,6 +25,8 @@
 #include <QPixmap>
 #include <QTimer>
 #include <array>
+#include <chrono>
+#include <ctime>
 #include <map>
 
 namespace {
@@ -226,9 +228,7 @@ void TSimRunner::Execute(const TSimCommand& command) {
         platform.Answers().yesNo.push_back(command.number);
         break;
     case TSimVerb::Steps:
-        for (int i = 0; i < command.number; ++i) {
-            Step();
-        }
+        Steps(command);
         break;
     case TSimVerb::Wait:
         Wait({});
@@ -241,6 +241,9 @@ void TSimRunner::Execute(const TSimCommand& command) {
         break;
     case TSimVerb::Face:
         Face(command);
+        break;
+    case TSimVerb::Act:
+        Act(command);
         break;
     case TSimVerb::Expect:
         Expect(command);
@@ -260,6 +263,27 @@ void TSimRunner::Step() {
     clockwork->Step();
     if (trace) {
         *trace << State().Line() << '\n';
+    }
+}
+
+void TSimRunner::Steps(const TSimCommand& command) {
+    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t processorStart = std::clock();
+    for (int i = 0; i < command.number; ++i) {
+        Step();
+    }
+    if (options.timing) {
+        // Processor time too: on a busy machine the wall clock tells more
+        // about the others than about the game.
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        const double processor =
+            static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC;
+        const auto rate = [&](double seconds) {
+            return seconds > 0 ? static_cast<long long>(command.number / seconds) : 0LL;
+        };
+        err << "timing: line " << command.line << ": " << command.number << " steps in "
+            << took.count() << " s, " << processor << " s of processor time: " << rate(took.count())
+            << " steps/s, " << rate(processor) << " steps/s of processor time" << std::endl;
     }
 }
 
@@ -297,13 +321,12 @@ IActiveMap& TSimRunner::WaitingMap(const TSimCommand& command) const {
     return *map;
 }
 
-void TSimRunner::WayKey(std::uint8_t way, bool press) {
-    QWidget* form = GameForm();
-    if (!form) {
-        throw TSimFailure("no game window to take the direction keys");
-    }
-    QWidget* focus = form->focusWidget();
-    SendKey(focus ? *focus : *form, QtKeyOf(WayKeys[way], false), press);
+void TSimRunner::GameKey(const TSimCommand& command, const std::string& name, bool ctrl,
+                         bool press) {
+    QWidget& form = RequireGameForm(command);
+    // Keys go where the window's keyboard focus is, else to the window.
+    QWidget* focus = form.focusWidget();
+    SendKey(focus ? *focus : form, QtKeyOf(name, ctrl), press);
 }
 
 TSimRunner::TMapSeen TSimRunner::MapSeen() const {
@@ -319,7 +342,7 @@ void TSimRunner::Walk(const TSimCommand& command) {
         throw TSimFailure(plan.refusal);
     }
     for (std::size_t i = 0; i < plan.ways.size(); ++i) {
-        const std::string interruption = WalkStep(plan.ways[i], i + 1 == plan.ways.size());
+        const std::string interruption = WalkStep(command, plan.ways[i], i + 1 == plan.ways.size());
         if (!interruption.empty()) {
             throw TSimFailure("the walk was interrupted in step " + std::to_string(i + 1) + " of " +
                               std::to_string(plan.ways.size()) + ": " + interruption);
@@ -327,7 +350,7 @@ void TSimRunner::Walk(const TSimCommand& command) {
     }
 }
 
-std::string TSimRunner::WalkStep(std::uint8_t way, bool last) {
+std::string TSimRunner::WalkStep(const TSimCommand& command, std::uint8_t way, bool last) {
     const TMapSeen seen = MapSeen();
     IActiveMap* const map = Operator().ActiveMap();
     const TDungBlock* from = map->HeroBlock();
@@ -337,24 +360,26 @@ std::string TSimRunner::WalkStep(std::uint8_t way, bool last) {
     const auto mapChanged = [&] { return MapSeen() != seen; };
     // The key is held through a turn toward the block and let go once she
     // walks, as a player taps it.
-    WayKey(way, true);
-    for (int steps = 1; map->HeroStateId() != das_Walk; ++steps) {
+    const std::string key = WayKeys[way];
+    GameKey(command, key, false, true);
+    std::string notStarted;
+    for (int steps = 1; notStarted.empty() && map->HeroStateId() != das_Walk; ++steps) {
+        if (steps > StepLimit) {
+            notStarted =
+                "she did not start the step within " + std::to_string(StepLimit) + " steps";
+            break;
+        }
         Step();
         if (mapChanged()) {
-            WayKey(way, false);
-            return "the map changed before she walked";
-        }
-        if (map->HeroStateId() == das_Wait && map->HeroFacing() == way) {
-            WayKey(way, false);
-            return "block " + BlockName(toX, toY) + " was taken before she stepped onto it";
-        }
-        if (steps == StepLimit) {
-            WayKey(way, false);
-            throw TSimFailure("she did not start the step within " + std::to_string(StepLimit) +
-                              " steps");
+            notStarted = "the map changed before she walked";
+        } else if (map->HeroStateId() == das_Wait && map->HeroFacing() == way) {
+            notStarted = "block " + BlockName(toX, toY) + " was taken before she stepped onto it";
         }
     }
-    WayKey(way, false);
+    GameKey(command, key, false, false);
+    if (!notStarted.empty()) {
+        return notStarted;
+    }
     bool attacked = false;
     bool collapsed = false;
     Wait([&](int mapState) {
@@ -368,7 +393,8 @@ std::string TSimRunner::WalkStep(std::uint8_t way, bool last) {
         // Only an exit at the walk's end changes the map on purpose.
         return last ? std::string() : "the map changed under her";
     }
-    if (attacked) {
+    // A blow as she arrives is the script's fight; on the way it ends the walk.
+    if (attacked && !last) {
         return "an enemy attacked her (a fight)";
     }
     const TDungBlock* at = map->HeroBlock();
@@ -387,9 +413,9 @@ void TSimRunner::Face(const TSimCommand& command) {
     }
     const TMapSeen seen = MapSeen();
     // Let go as soon as she turns, or the held key would walk her on.
-    WayKey(way, true);
+    GameKey(command, WayKeys[way], false, true);
     Step();
-    WayKey(way, false);
+    GameKey(command, WayKeys[way], false, false);
     for (int steps = 1;; ++steps) {
         if (MapSeen() != seen) {
             throw TSimFailure("the map changed while she turned");
@@ -407,6 +433,16 @@ void TSimRunner::Face(const TSimCommand& command) {
         throw TSimFailure("she faces " + std::to_string(map.HeroFacing()) + ", not " +
                           std::to_string(way));
     }
+}
+
+void TSimRunner::Act(const TSimCommand& command) {
+    WaitingMap(command);
+    // Held for one step, as a player taps it: let go at once, the key's
+    // release would take back the order before she took it.
+    GameKey(command, "Space", false, true);
+    Step();
+    GameKey(command, "Space", false, false);
+    Wait({});
 }
 
 void TSimRunner::Expect(const TSimCommand& command) {
@@ -439,16 +475,11 @@ QWidget& TSimRunner::RequireGameForm(const TSimCommand& command) const {
 }
 
 void TSimRunner::Key(const TSimCommand& command) {
-    QWidget& form = RequireGameForm(command);
-    // Keys go where the window's keyboard focus is, else to the window.
-    QWidget* focus = form.focusWidget();
-    QWidget& target = focus ? *focus : form;
-    const TSimQtKey key = QtKeyOf(command.name, command.ctrl);
     if (command.verb != TSimVerb::Release) {
-        SendKey(target, key, true);
+        GameKey(command, command.name, command.ctrl, true);
     }
     if (command.verb != TSimVerb::Hold) {
-        SendKey(target, key, false);
+        GameKey(command, command.name, command.ctrl, false);
     }
 }
 

@@ -50,6 +50,8 @@ private:
     void ReportFailure(const TSimCommand& command, const std::string& why);
 
     void Step();
+    // Runs the command's steps, timed with --timing.
+    void Steps(const TSimCommand& command);
     // Steps until the map waits for the player or there is none; `eachStep`
     // sees the map state after every step.
     void Wait(const std::function<void(int)>& eachStep);
@@ -57,10 +59,12 @@ private:
     // One block of a walk: the direction key held until she walks, then the
     // turn played until the map waits again. Answers why she did not arrive
     // as planned, or nothing.
-    std::string WalkStep(std::uint8_t way, bool last);
+    std::string WalkStep(const TSimCommand& command, std::uint8_t way, bool last);
     void Face(const TSimCommand& command);
-    // The direction's keypad key pressed or let go in the game window.
-    void WayKey(std::uint8_t way, bool press);
+    // The action key tapped; then the turn is played until the map waits.
+    void Act(const TSimCommand& command);
+    // A key of the script's names pressed or let go in the game window.
+    void GameKey(const TSimCommand& command, const std::string& name, bool ctrl, bool press);
     // Which map is being played: a change of floor rebuilds the same map.
     struct TMapSeen {
         const IActiveMap* map;

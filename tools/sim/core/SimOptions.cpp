@@ -4,7 +4,8 @@
 #include "world/Mycpp.h"
 
 const char* SimUsage() {
-    return "usage: tessarine-sim --game DIR --script FILE [--seed N] [--trace FILE] [--draw]";
+    return "usage: tessarine-sim --game DIR --script FILE [--seed N] [--trace FILE] [--draw] "
+           "[--timing]";
 }
 
 TSimOptions ParseSimOptions(const std::vector<std::string>& args) {
@@ -14,8 +15,8 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args) {
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
-        if (option == "--draw") {
-            options.draw = true;
+        if (option == "--draw" || option == "--timing") {
+            (option == "--draw" ? options.draw : options.timing) = true;
             continue;
         }
         if (option != "--game" && option != "--script" && option != "--seed" &&

@@ -5,6 +5,7 @@
 #include <vector>
 
 // tessarine-sim --game DIR --script FILE [--seed N] [--trace FILE] [--draw]
+//               [--timing]
 struct TSimOptions {
     std::string game;
     std::string script;
@@ -12,6 +13,8 @@ struct TSimOptions {
     // Empty: no trace.
     std::string trace;
     bool draw = false;
+    // Each `steps` command tells on standard error how fast its steps ran.
+    bool timing = false;
 };
 
 // The options after the program's name; raises TSimScriptError with the usage

@@ -147,16 +147,27 @@ struct TLineParser {
 
     void Parse() {
         static const std::map<std::string, TSimVerb> verbs = {
-            {"key", TSimVerb::Key},           {"hold", TSimVerb::Hold},
-            {"release", TSimVerb::Release},   {"button", TSimVerb::Button},
-            {"menu", TSimVerb::Menu},         {"title", TSimVerb::Title},
-            {"answer", TSimVerb::Answer},     {"slot", TSimVerb::Slot},
-            {"entrance", TSimVerb::Entrance}, {"choose", TSimVerb::Choose},
-            {"equip", TSimVerb::Equip},       {"unite", TSimVerb::Unite},
-            {"steps", TSimVerb::Steps},       {"wait", TSimVerb::Wait},
-            {"close", TSimVerb::Close},       {"walk", TSimVerb::Walk},
-            {"face", TSimVerb::Face},         {"expect", TSimVerb::Expect},
-            {"state", TSimVerb::State},       {"screenshot", TSimVerb::Screenshot},
+            {"key", TSimVerb::Key},
+            {"hold", TSimVerb::Hold},
+            {"release", TSimVerb::Release},
+            {"button", TSimVerb::Button},
+            {"menu", TSimVerb::Menu},
+            {"title", TSimVerb::Title},
+            {"answer", TSimVerb::Answer},
+            {"slot", TSimVerb::Slot},
+            {"entrance", TSimVerb::Entrance},
+            {"choose", TSimVerb::Choose},
+            {"equip", TSimVerb::Equip},
+            {"unite", TSimVerb::Unite},
+            {"steps", TSimVerb::Steps},
+            {"wait", TSimVerb::Wait},
+            {"close", TSimVerb::Close},
+            {"walk", TSimVerb::Walk},
+            {"face", TSimVerb::Face},
+            {"act", TSimVerb::Act},
+            {"expect", TSimVerb::Expect},
+            {"state", TSimVerb::State},
+            {"screenshot", TSimVerb::Screenshot},
         };
         const auto found = verbs.find(words[0]);
         if (found == verbs.end()) {
@@ -213,6 +224,7 @@ struct TLineParser {
             break;
         case TSimVerb::Wait:
         case TSimVerb::Close:
+        case TSimVerb::Act:
         case TSimVerb::State:
             NoArguments();
             break;

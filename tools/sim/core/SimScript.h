@@ -24,6 +24,7 @@ enum class TSimVerb {
     Close,
     Walk,
     Face,
+    Act,
     Expect,
     State,
     Screenshot,

@@ -1,11 +1,13 @@
 #include "core/SimState.h"
 
 #include "activemap/Activemap.h"
+#include "actors/Acterkind.h"
 #include "actors/Hero.h"
 #include "actors/Herosbase.h"
 #include "save/Savedungeon.h"
 #include "shell/Dungoperator.h"
 #include "village/Eventoperator.h"
+#include "world/Base3dutil.h"
 #include "world/BlockRecords.h"
 #include "world/Dungblock.h"
 
@@ -31,7 +33,7 @@ const std::vector<std::string>& TSimState::Keys() {
     static const std::vector<std::string> keys = {
         "step",  "where",  "stage",   "map",     "num",   "mapstate",  "hero",  "hp",     "atk",
         "def",   "lv",     "next",    "enemies", "items", "title",     "story", "window", "caption",
-        "retry", "dialog", "dungeon", "keys",    "sword", "herostate", "notice"};
+        "retry", "dialog", "dungeon", "keys",    "sword", "herostate", "front", "notice"};
     return keys;
 }
 
@@ -85,6 +87,37 @@ std::string SwordWorn(const THero& hero) {
     return std::to_string(record.durability) + "/" + std::to_string(record.maxDurability);
 }
 
+// What stands in the block in front of her, as a player sees it.
+std::string FrontOf(const IActiveMap& map) {
+    const TDungBlock* block = map.HeroBlock();
+    const TGridStep step = GridStepOf(map.HeroFacing());
+    const int x = block->GetX() + step.dx;
+    const int y = block->GetY() + step.dy;
+    if (x < 0 || y < 0 || x >= map.GetWidth() || y >= map.GetHeight()) {
+        return {};
+    }
+    const TDungBlock& front = *map.BlockAt(x, y);
+    if (const IDungActer* guest = front.GetGuest()) {
+        return guest->GetKind() == TActerKind::People ? "person" : "enemy";
+    }
+    if (front.GetWallSwitch()) {
+        return "switch";
+    }
+    const IDungActer* wall = front.GetWallObje();
+    switch (wall ? wall->GetKind() : TActerKind::Other) {
+    case TActerKind::DungWall:
+        return "wall";
+    case TActerKind::Counter:
+        return "counter";
+    case TActerKind::Door:
+        return wall->IsOpen() ? "door-open" : "door";
+    case TActerKind::Box:
+        return wall->IsOpen() ? "chest-open" : "chest";
+    default:
+        return "floor";
+    }
+}
+
 } // namespace
 
 void ReadHeroState(TSimState& state) {
@@ -128,5 +161,6 @@ void ReadOperatorState(const TDungOperator& dungOperator, TSimState& state) {
         const TDungBlock* block = map->HeroBlock();
         state.Set("hero", std::to_string(block->GetX()) + "," + std::to_string(block->GetY()) +
                               "," + std::to_string(map->HeroFacing()));
+        state.Set("front", FrontOf(*map));
     }
 }
