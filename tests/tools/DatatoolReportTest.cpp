@@ -131,7 +131,7 @@ TEST(DatatoolReport, PrintsTheSizeEveryFloorAndTheTotals) {
     std::string output;
     ASSERT_EQ(RunTool({"report", TestContentSources().string()}, output), 0) << output;
     const std::string expected[] = {
-        "content:\n  2 stages, 4 floors, 76 squares\n",
+        "content:\n  3 stages, 6 floors, 166 squares\n",
         "  2 village areas, 2 people with 4 talks (5 pages, 2 choices)\n",
         "  2 story stages, 2 entrance areas\n",
         "  2 enemy kinds, 4 keys, 5 tools, 3 pieces of equipment\n",
