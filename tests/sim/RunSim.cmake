@@ -3,10 +3,11 @@
 # traces are the same bytes. No display: the simulator needs none, unless
 # DRAW asks for the OpenGL engine; PICTURES are then the files the script
 # must have written (it runs in WORK).
-# REMOVE names a file taken out of the game folder.
+# REMOVE names a file taken out of the game folder. HELP is a help page that
+# MODELGEN lays out in the game folder.
 #   cmake -DSIM=... -DDATA=... -DOBJE=... -DGRAPH=... -DWORK=... -DSCRIPT=... -DEXIT=0
 #         [-DREPEAT=ON] [-DSEED=N] [-DSTDERR=regex] [-DDRAW=ON -DPICTURES=a.png;b.png]
-#         [-DREMOVE=Data/ObjeData] -P RunSim.cmake
+#         [-DREMOVE=Data/ObjeData] [-DMODELGEN=... -DHELP=page.html] -P RunSim.cmake
 set(draw_option)
 if(DRAW)
   set(draw_option --draw)
@@ -25,6 +26,12 @@ function(run_sim name out_trace out_status out_stderr)
   file(COPY ${DATA} ${OBJE} ${GRAPH} DESTINATION ${game})
   if(DEFINED REMOVE)
     file(REMOVE ${game}/${REMOVE})
+  endif()
+  if(DEFINED HELP)
+    execute_process(COMMAND ${MODELGEN} help ${HELP} ${game} RESULT_VARIABLE laid_out)
+    if(laid_out)
+      message(FATAL_ERROR "the help page could not be laid out")
+    endif()
   endif()
   execute_process(COMMAND ${SIM} --game ${game} --script ${SCRIPT} --seed ${SEED}
                           --trace ${WORK}/${name}.trace ${draw_option}
