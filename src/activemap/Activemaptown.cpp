@@ -7,39 +7,15 @@
 
 #include <utility>
 
+namespace {
+
+// The states of a village area: steps, actions, talks and the two exits.
+constexpr MapState_Type VillageStates[] = {msWaitInput, msEnemyTurn, msHeroAction,    msMoveFloor,
+                                           msExit,      msTalk,      msEnemyTurnDash, msHeroTurn};
+
+} // namespace
+
 TActiveMapTown* TActiveMapTown::instance = nullptr;
-
-TState_TownMap::TState_TownMap(TActiveMapTown& owner, MapState_Type stateType)
-    : type(stateType), map(owner) {}
-
-IActiveMap& TState_TownMap::GetMap() const {
-    return map;
-}
-
-void TState_TownMap::Enter() {
-    IDungActer* heroine = map.GetHeroActer();
-    heroine->SetState(heroine->StateOf(das_Wait));
-}
-
-void TState_TownMap::Tick(bool) {
-    switch (map.HeroStateId()) {
-    case das_Walk:
-        map.SetState(msEnemyTurn);
-        break;
-    case das_Attack:
-    case das_Press:
-        map.SetState(msHeroAction);
-        break;
-    case das_Talk:
-        map.SetState(msTalk);
-        break;
-    case das_Dash:
-        map.SetState(msEnemyTurnDash);
-        break;
-    default:
-        break;
-    }
-}
 
 TActiveMapTown::TActiveMapTown(THero& heroine, int area, TVillageAreaParts newParts)
     : hero(heroine) {
@@ -47,11 +23,21 @@ TActiveMapTown::TActiveMapTown(THero& heroine, int area, TVillageAreaParts newPa
         throw TGameError(Sjis("村のマップが既にあるのに新しい村のマップを作りました"));
     }
     instance = this;
-    // Steps, talks and changes of area come with the turn rules; the village
-    // waits for the player until then.
-    states[msWaitInput] = std::make_unique<TState_TownMap>(*this, msWaitInput);
+    for (const MapState_Type type : VillageStates) {
+        states[type] = std::make_unique<TState_TownMap>(*this, type);
+    }
     TakeArea(area, std::move(newParts));
     SetState(msWaitInput);
+}
+
+TActiveMapTown::TCreated TActiveMapTown::CreateOrGet(THero& heroine, int area,
+                                                     TVillageAreaParts parts) {
+    if (instance) {
+        return {*instance, nullptr};
+    }
+    auto made = std::make_unique<TActiveMapTown>(heroine, area, std::move(parts));
+    TActiveMapTown& map = *made;
+    return {map, std::move(made)};
 }
 
 TActiveMapTown::~TActiveMapTown() {

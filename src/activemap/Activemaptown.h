@@ -2,28 +2,11 @@
 
 #include "activemap/Activemap.h"
 #include "activemap/Dungfloarparts.h"
+#include "activemap/Townmapstate.h"
 
 #include <cstddef>
 #include <map>
 #include <memory>
-
-class TActiveMapTown;
-
-// A turn state of the village.
-class TState_TownMap final : public IState_AMap {
-public:
-    TState_TownMap(TActiveMapTown& owner, MapState_Type stateType);
-
-    IActiveMap& GetMap() const override;
-    void Enter() override;
-    // Follows the heroine into her step, action or talk.
-    void Tick(bool heroIdle) override;
-    MapState_Type GetType() const override { return type; }
-
-private:
-    MapState_Type type;
-    TActiveMapTown& map;
-};
 
 // One village area being played: its blocks, the heroine, the people standing
 // there and the big objects placed on its blocks. There is at most one; the
@@ -37,6 +20,14 @@ public:
 
     // The one village map, or none.
     static TActiveMapTown* Instance() { return instance; }
+    // The village map made from these, or the one that exists already, left
+    // as it is: the parts are then let go. `made` owns the map only when it
+    // was made here.
+    struct TCreated {
+        TActiveMapTown& map;
+        std::unique_ptr<TActiveMapTown> made;
+    };
+    static TCreated CreateOrGet(THero& heroine, int area, TVillageAreaParts parts);
 
     // A change of area: the old one goes (its people stay the village's),
     // the new one starts waiting for the player.

@@ -179,7 +179,9 @@ void TApp::EndingClosed() {
 }
 
 void TApp::RetryCommand() {
-    if (!dungOperator->CanSave()) {
+    // There is only a dungeon to escape from: in the village the question
+    // would offer to go where she already is.
+    if (!dungOperator->CanSave() || dungOperator->Whereabouts() != THeroWhereabouts::Dungeon) {
         return;
     }
     if (MessageSeam().Ask(Sjis("脱出して村に戻りますか？")) == AnswerYes) {

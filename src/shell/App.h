@@ -34,6 +34,7 @@ public:
     void NewGame();
     void ShowEnding();
     void EndingClosed();
+    // In a dungeon, when saving would be allowed: asks, and on yes she escapes.
     void RetryCommand();
     // 0: the escape question of the retry command; 1: the help file.
     void Help(int kind);

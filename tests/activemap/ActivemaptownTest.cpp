@@ -107,4 +107,22 @@ TEST_F(VillageMap, ThereIsOnlyEverOneAndTheProxyForgetsItWhenItGoes) {
     EXPECT_EQ(proxy->GetMap(), nullptr);
 }
 
+TEST_F(VillageMap, CreateOrGetMakesTheMapOnlyWhenThereIsNone) {
+    auto [map, made] = TActiveMapTown::CreateOrGet(hero, 2, Area(3, 2));
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(&map, made.get());
+    EXPECT_EQ(map.GetNumber(), 2);
+
+    // The arguments are let go; the map stays as it was.
+    TVillageAreaParts other;
+    auto block = std::make_unique<TDungBlock>();
+    block->SetUpBlock(0, 0, nullptr, nullptr);
+    other.blocks.Append(0, std::move(block));
+    auto [again, none] = TActiveMapTown::CreateOrGet(hero, 0, std::move(other));
+    EXPECT_EQ(&again, made.get());
+    EXPECT_EQ(none, nullptr);
+    EXPECT_EQ(again.GetNumber(), 2);
+    EXPECT_EQ(again.GetWidth(), 3);
+}
+
 } // namespace

@@ -10,13 +10,6 @@
 
 #include <utility>
 
-namespace {
-
-// Enough for any turn of a test floor; a turn that never ends is a fault.
-constexpr int LongestTurn = 200;
-
-} // namespace
-
 TDungeonWorld::TRealBodies::TRealBodies()
     : grphFactory(std::make_unique<TNullGrph>(), [] { return std::make_unique<TNullEngine>(); }),
       objes(grphFactory), acters(objes), bodies(acters) {}
@@ -57,38 +50,6 @@ TActiveMapDung& TDungeonWorld::EnterFromSave() {
     return *map;
 }
 
-std::string TDungeonWorld::Play(int ticks) {
-    return Run(ticks, [](int) { return false; });
-}
-
-std::string TDungeonWorld::PlayTurn() {
-    return Run(LongestTurn, [this](int) { return Waiting(); });
-}
-
-std::string TDungeonWorld::Step(std::uint8_t dir) {
-    map->OrderMove(dir);
-    bool held = true;
-    // The key is let go once she walks; a turn comes first if she faced
-    // elsewhere.
-    return Run(LongestTurn, [this, &held](int) {
-        if (held && Hero().GetStateId() == das_Walk) {
-            map->OrderStop();
-            held = false;
-        }
-        return !held && Waiting();
-    });
-}
-
-std::string TDungeonWorld::Act() {
-    map->OrderAction();
-    return Run(LongestTurn, [this](int tick) {
-        if (tick == 1) {
-            map->OrderStop();
-        }
-        return Waiting();
-    });
-}
-
 std::string TDungeonWorld::Roam(int turn) {
     const std::uint8_t enemyWay = FirstWay(turn, [](const TDungBlock& block) {
         return block.GetGuest() && block.GetGuest()->GetKind() == TActerKind::Enemy;
@@ -113,40 +74,6 @@ std::uint8_t TDungeonWorld::FirstWay(int start,
         }
     }
     return DW_None;
-}
-
-bool TDungeonWorld::Waiting() const {
-    return map && map->GetMapState() == msWaitInput;
-}
-
-std::string TDungeonWorld::Run(int ticks, const std::function<bool(int)>& done) {
-    std::string runs;
-    std::string last;
-    int count = 0;
-    const auto close = [&] {
-        if (count > 0) {
-            runs += (runs.empty() ? "" : " ") + last + "x" + std::to_string(count);
-        }
-    };
-    for (int tick = 1; tick <= ticks && map; ++tick) {
-        const auto start = std::chrono::steady_clock::now();
-        map->Update();
-        if (tickTimes) {
-            tickTimes->push_back(std::chrono::steady_clock::now() - start);
-        }
-        const std::string now = map ? std::to_string(map->GetMapState()) : "-";
-        if (now != last) {
-            close();
-            last = now;
-            count = 0;
-        }
-        ++count;
-        if (map && done(tick)) {
-            break;
-        }
-    }
-    close();
-    return runs;
 }
 
 TEnemy& TDungeonWorld::Enemy(std::size_t index) const {

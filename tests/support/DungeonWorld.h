@@ -9,11 +9,11 @@
 #include "scene/Texturecontainer.h"
 #include "support/FloarSketch.h"
 #include "support/HeroWorld.h"
+#include "support/MapPlayer.h"
 #include "support/RecordingAutoMapping.h"
 #include "support/RecordingMessages.h"
 #include "world/Dungfactory.h"
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -34,7 +34,7 @@ enum class TWorldBodies { Fake, Real };
 // building stages the test writes, and the changes of floor and the end of
 // a visit done as the dungeon operator does them. The automap and the
 // scene changes are recorded.
-class TDungeonWorld {
+class TDungeonWorld final : public TMapPlayer {
 public:
     explicit TDungeonWorld(TWorldBodies kind = TWorldBodies::Fake, std::uint32_t seed = 1);
     ~TDungeonWorld();
@@ -47,32 +47,15 @@ public:
     TActiveMapDung& EnterFromSave();
     // None once the visit has ended.
     TActiveMapDung* Map() const { return map.get(); }
-    // Ticks of the floor, at most `ticks`: the state after each, as runs of
-    // equal states ("1x4 0x1"); "-" once the map is gone, and no more ticks.
-    std::string Play(int ticks);
-    // Ticks until the floor waits for the player again or is gone; the
-    // states as Play gives them.
-    std::string PlayTurn();
-    // The player holds the move key `dir` until she walks, then lets go; the
-    // turn is played to its end.
-    std::string Step(std::uint8_t dir);
-    // The player presses the action button for one tick; the turn is played
-    // to its end.
-    std::string Act();
     // One turn of a player roaming the floor: every third turn she strikes
     // an enemy beside her, else she steps the first free way round from a
     // start that `turn` moves on; with no free way she strikes anyway.
     std::string Roam(int turn);
-    // The floor waits for the player's next command.
-    bool Waiting() const;
 
     THero& Hero() const { return heroes.Hero(); }
     TEnemy& Enemy(std::size_t index) const;
     TDungBlock& Block(int x, int y) const { return *Map()->BlockAt(x, y); }
     TDungFactory& Factory() const { return *factory; }
-
-    // When set, how long each tick of the floor took.
-    std::vector<std::chrono::nanoseconds>* tickTimes = nullptr;
 
     THeroWorld heroes;
     TScopedInstance<TRandomSource> random;
@@ -80,11 +63,9 @@ public:
     TRecordingAutoMapping& automap;
 
 private:
+    IActiveMap* PlayedMap() const override { return map.get(); }
     // The first way round from `start` to a block beside her that `fits`, or DW_None.
     std::uint8_t FirstWay(int start, const std::function<bool(const TDungBlock&)>& fits) const;
-    // Ticks until `done` (given the tick's number from 1) says so.
-    std::string Run(int ticks, const std::function<bool(int)>& done);
-
     // The test content's bodies, read from its models and motions.
     struct TRealBodies {
         TRealBodies();

@@ -4,6 +4,7 @@
 #include "actors/Itemacter.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,16 +42,23 @@ private:
     void Notice(const std::string& name, bool on) { notices.push_back((on ? "+" : "-") + name); }
 };
 
-// Keeps the talks, treasures and reveals the heroine started.
+// Keeps the talks, treasures and reveals the heroine started; a test that
+// plays the talks sets where they go.
 class TRecordingHeroLinks final : public IHeroLinks {
 public:
-    void StartTalk(TTalkDepot& talks) override { talked.push_back(&talks); }
+    void StartTalk(TTalkDepot& talks) override {
+        talked.push_back(&talks);
+        if (startTalk) {
+            startTalk(talks);
+        }
+    }
     void TreasureBroughtBack(std::uint8_t eventNo, std::uint8_t itemPosition) override {
         treasures.emplace_back(eventNo, itemPosition);
     }
     void RequestReveal() override { ++reveals; }
 
     std::vector<TTalkDepot*> talked;
+    std::function<void(TTalkDepot&)> startTalk;
     std::vector<std::pair<int, int>> treasures;
     int reveals = 0;
 };

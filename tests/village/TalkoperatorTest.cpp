@@ -1,35 +1,16 @@
 #include "village/Talkoperator.h"
 
 #include "platform/SjisText.h"
+#include "support/RecordingTalkView.h"
 #include "village/People.h"
 #include "village/StoryWorld.h"
 #include "village/Talk.h"
-#include "village/Talkview.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
-
-// Every line and choice list shown, in order: "line" or "line." for a last
-// line (no continue marker), "[a|b]" for a choice list.
-class TRecordingTalkView final : public ITalkView {
-public:
-    void ShowTalk(const std::string& sjisText, bool isLast) override {
-        shown.push_back(sjisText + (isLast ? "." : ""));
-    }
-    void ShowChoices(const std::vector<std::string>& sjisTexts) override {
-        std::string list = "[";
-        for (const auto& text : sjisTexts) {
-            list += (list.size() > 1 ? "|" : "") + text;
-        }
-        shown.push_back(list + "]");
-    }
-    std::vector<std::string> Taken() { return std::exchange(shown, {}); }
-
-    std::vector<std::string> shown;
-};
 
 TTalkData Talk(std::vector<std::string> lines, std::uint8_t nextTalk = 0,
                std::vector<TChoice> choices = {}, std::string afterTalk = {}) {

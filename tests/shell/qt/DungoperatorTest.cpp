@@ -158,9 +158,12 @@ TEST_F(DungOperator, StartDoesNothingAtTheEntranceOrDuringATurn) {
     }
 }
 
-TEST_F(DungOperator, RetryAsksOnlyWhenSavingWouldBeAllowed) {
+TEST_F(DungOperator, RetryAsksOnlyInADungeonWhenSavingWouldBeAllowed) {
     app->RetryCommand();
     EXPECT_TRUE(seam->questions.empty()) << "no game window";
+    Enter(THeroWhereabouts::Village, 0);
+    app->Help(0);
+    EXPECT_TRUE(seam->questions.empty()) << "nothing to escape from in the village";
     Enter(THeroWhereabouts::Dungeon, 1);
     app->Help(0);
     EXPECT_EQ(seam->questions, std::vector<std::string>{Sjis("脱出して村に戻りますか？")});
