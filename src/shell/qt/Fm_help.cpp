@@ -4,7 +4,9 @@
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -15,7 +17,6 @@ TFormHelp::TFormHelp(QWidget* owner)
       back(new QPushButton(QStringLiteral("戻る"), this)),
       forward(new QPushButton(QStringLiteral("進む"), this)) {
     setWindowTitle(QStringLiteral("遊び方"));
-    resize(660, 620);
     auto* close = new QPushButton(QStringLiteral("閉じる"), this);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {contents, back, forward}) {
@@ -51,9 +52,21 @@ void TFormHelp::ShowContents(const std::filesystem::path& helpFile) {
     browser->clearHistory();
     if (!placed) {
         placed = true;
+        // Room for the page's widest pictures, within a small screen too.
+        const QSize room = screen()->availableGeometry().size() - QSize(40, 60);
+        resize(QSize(660, 620).boundedTo(room));
         PlaceCentred(*this);
     }
     show();
     raise();
     activateWindow();
+}
+
+void TFormHelp::keyPressEvent(QKeyEvent* event) {
+    // Esc puts the help away, as it does a dialog.
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -23,6 +23,9 @@ public:
     QPushButton* BackButton() const { return back; }
     QPushButton* ForwardButton() const { return forward; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser;
     QPushButton* contents;

@@ -95,6 +95,9 @@ TEST_F(HelpWindow, LinksLeadThroughThePageAndBackAndTheHelpReopensOnTheContents)
     EXPECT_EQ(ScrolledTo(help), 0) << "the help opens on its contents";
     EXPECT_FALSE(help.BackButton()->isEnabled()) << "with a fresh history";
     EXPECT_TRUE(seam->messages.empty());
+
+    QTest::keyClick(help.Browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible()) << "Esc puts the help away";
 }
 
 } // namespace
