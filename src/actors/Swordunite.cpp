@@ -5,6 +5,11 @@
 #include "actors/Itemrecord.h"
 #include "platform/SjisText.h"
 
+TSwordUnite::TSwordUnite() {
+    panel.instruction = Sjis("ベースとなる剣を選んでください");
+    panel.leaveCaption = Sjis("ｷｬﾝｾﾙ");
+}
+
 void TSwordUnite::Start() {
     base = material = nullptr;
     mode = TUniteMode::Choosing;

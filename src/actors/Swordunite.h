@@ -29,6 +29,8 @@ struct TUnitePanel {
 // leaving it) take part, as base and as material.
 class TSwordUnite {
 public:
+    TSwordUnite();
+
     // Both choices are open again.
     void Start();
     // The player chose `item`; a refused one only says why.

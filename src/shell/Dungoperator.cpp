@@ -6,6 +6,7 @@
 #include "activemap/Activemaptown.h"
 #include "activemap/Drawmaster.h"
 #include "actors/Dungactfactory.h"
+#include "actors/Equipscreen.h"
 #include "actors/Fighterstatus.h"
 #include "platform/SjisText.h"
 #include "scene/Dx7factory.h"
@@ -29,7 +30,7 @@ TDungOperator::TDungOperator(TApp& owner, THerosBase& heroHolder, TDX7Factory& f
       drawMaster(std::make_unique<TDrawMaster>()), engine(factory3D.NewEngine()),
       gameThread(TThr_Game::CreateInstance(*platform.clock, platform.makeWorkerThread)) {
     try {
-        CreateProgramObjects();
+        CreateProgramObjects(platform);
     } catch (...) {
         // No destructor runs for a half-made operator: let go of what was made.
         ReleaseProgramObjects();
@@ -41,9 +42,10 @@ TDungOperator::~TDungOperator() {
     ReleaseProgramObjects();
 }
 
-void TDungOperator::CreateProgramObjects() {
+void TDungOperator::CreateProgramObjects(const TPlatformBundle& platform) {
     dungFactory = std::make_unique<TDungFactory>(herosBase, TDungActFactory::Instance().Bodies());
     seenSquares = std::make_unique<TSaveMapping>(dungFactory->Stages());
+    IEquipScreen::AdoptInstance(platform.makeEquipScreen(herosBase.GetHero()));
     if (app.ThreadLevel() >= 0) {
         gameThread.SetPriorityLevel(app.ThreadLevel());
     }
@@ -68,6 +70,7 @@ void TDungOperator::ReleaseProgramObjects() {
     }
     seenSquares.reset();
     dungFactory.reset();
+    IEquipScreen::ReleaseInstance();
     TPeopleBase::ReleaseInstance();
     TTalkOperator::ReleaseInstance();
     TEventOperator::ReleaseInstance();
@@ -130,6 +133,19 @@ void TDungOperator::EscapeDungeon() {
     if (TActiveMapDung* dungeon = TActiveMapDung::Instance()) {
         dungeon->ExitDungeon(true);
     }
+}
+
+int TDungOperator::OpenEquipment() {
+    if (const int state = MapState(); state != 0) {
+        return state;
+    }
+    const TWindowPoint at = gameWindow.ClientToScreen({78, 236});
+    IEquipScreen::Instance().Show(at.x, at.y);
+    return 0;
+}
+
+void TDungOperator::CloseEquipment() {
+    IEquipScreen::Instance().Close();
 }
 
 void TDungOperator::ChangeFloor() {

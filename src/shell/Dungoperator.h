@@ -52,6 +52,12 @@ public:
     void GameWindowClosed();
     // The retry command's failure exit from a dungeon.
     void EscapeDungeon();
+    // The item command: the equipment screen, below the game window's
+    // top-left corner, only while the map waits for the player. Answers the
+    // map state that kept it closed, or 0.
+    int OpenEquipment();
+    // Puts the equipment screen away, as a load must.
+    void CloseEquipment();
 
     // Asked by the active map through its proxy.
     void ChangeFloor() override;
@@ -90,7 +96,7 @@ public:
 private:
     // The program-wide objects the operator holds, made and released in
     // their fixed orders.
-    void CreateProgramObjects();
+    void CreateProgramObjects(const TPlatformBundle& platform);
     void ReleaseProgramObjects();
     void SuspendLoop();
     void SetActiveMap(std::unique_ptr<IActiveMap> map);

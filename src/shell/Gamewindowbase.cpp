@@ -150,10 +150,7 @@ void TGameWindowBase::StopCommand() {
 }
 
 void TGameWindowBase::ItemCommand() {
-    if (!dungOperator.ActiveMap()) {
-        return;
-    }
-    // The dungeon operator opens the equipment screen here once it exists.
+    dungOperator.OpenEquipment();
     AfterCommand();
 }
 

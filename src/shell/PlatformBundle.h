@@ -7,11 +7,13 @@
 #include <functional>
 #include <memory>
 
+class IEquipScreen;
 class IGameWindow;
 class IMessageSeam;
 class ITickClock;
 class TDX7Factory;
 class TDungOperator;
+class THero;
 
 // What the game is assembled from on one platform: the windows and the 3D
 // device on Qt, or their stand-ins in tests and in the headless simulator.
@@ -23,6 +25,8 @@ struct TPlatformBundle {
     std::shared_ptr<const ITickClock> clock;
     std::function<std::unique_ptr<IMessageSeam>()> makeMessageSeam;
     std::function<std::unique_ptr<IGameWindow>(TDungOperator&)> makeGameWindow;
+    // The equipment screen over the heroine's inventory.
+    std::function<std::unique_ptr<IEquipScreen>(THero&)> makeEquipScreen;
     // The story screens' 50 ms timers, on the same clock as the game loop.
     TIntervalTimerFactory makeIntervalTimer;
     // Seeds the random source of the game's rules.

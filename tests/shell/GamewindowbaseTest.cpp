@@ -1,5 +1,7 @@
 #include "shell/Gamewindowbase.h"
 
+#include "actors/Hero.h"
+#include "actors/Herosbase.h"
 #include "platform/SjisText.h"
 #include "shell/App.h"
 #include "shell/Dungoperator.h"
@@ -12,6 +14,7 @@
 #include "village/Peoplebase.h"
 #include "village/Peopledata.h"
 #include "world/DataFile.h"
+#include "world/Dungblock.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -212,6 +215,29 @@ TEST_F(GameWindowRules, WithoutAMapTheWindowsCommandsOrderNothing) {
     window->ActionCommand();
     window->ItemCommand();
     EXPECT_EQ(app.DungOperator().ActiveMap(), nullptr);
+}
+
+TEST_F(GameWindowRules, TheItemCommandOpensTheEquipmentScreenOnlyWhileTheMapWaits) {
+    // The screen shows the heroine's values: she stands somewhere.
+    TDungBlock block;
+    TSaveHero record;
+    THerosBase::Instance().GetHero().PlaceHero(&block, record);
+    TFakeEquipScreen& screen = *platform.equipScreen;
+    map->SetState(msHeroAction);
+    window->ItemCommand();
+    EXPECT_FALSE(screen.IsShown()) << "not during a turn";
+    EXPECT_EQ(app.DungOperator().OpenEquipment(), msHeroAction);
+
+    map->SetState(msWaitInput);
+    window->KeyReleased(TGameKey::A, false);
+    EXPECT_TRUE(screen.IsShown());
+    EXPECT_EQ(screen.at, (TWindowPoint{78 + 100, 236 + 50})) << "the window's point on the screen";
+    app.DungOperator().CloseEquipment();
+    EXPECT_FALSE(screen.IsShown());
+
+    app.DungOperator().ClearScene();
+    EXPECT_EQ(app.DungOperator().OpenEquipment(), -1);
+    EXPECT_FALSE(screen.IsShown());
 }
 
 TEST(GameWindowLayout, TheWindowIsAsWideAsItsValuesNeedAndSitsAboveTheMiddle) {

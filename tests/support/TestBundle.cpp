@@ -22,6 +22,11 @@ TPlatformBundle TTestPlatform::Bundle(std::uint32_t seed) {
         gameWindow = made.get();
         return made;
     };
+    bundle.makeEquipScreen = [this](THero& hero) {
+        auto made = std::make_unique<TFakeEquipScreen>(hero);
+        equipScreen = made.get();
+        return made;
+    };
     bundle.randomSeed = seed;
     return bundle;
 }

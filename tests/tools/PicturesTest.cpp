@@ -4,6 +4,7 @@
 #include "modelgen/AutomapTiles.h"
 #include "modelgen/ComparisonPictures.h"
 #include "modelgen/Cursors.h"
+#include "modelgen/EquipIcons.h"
 #include "modelgen/Textures.h"
 
 #include <cmath>
@@ -168,6 +169,23 @@ TEST(Artwork, SizesOfBackgroundTitleAndIcon) {
     const TImage icon = PaintIcon();
     EXPECT_EQ(icon.Width(), 32);
     EXPECT_EQ(icon.Height(), 32);
+}
+
+TEST(Artwork, EquipmentKindIconsShowOnTheirBackgroundEachInItsOwnSquare) {
+    const TImage strip = PaintEquipIcons();
+    ASSERT_EQ(strip.Width(), EquipIconCount * EquipIconSize);
+    ASSERT_EQ(strip.Height(), EquipIconSize);
+    const TRgb background = strip.At(0, 0);
+    for (int i = 0; i < EquipIconCount; ++i) {
+        int painted = 0;
+        for (int y = 0; y < EquipIconSize; ++y) {
+            for (int x = 0; x < EquipIconSize; ++x) {
+                painted += strip.At(i * EquipIconSize + x, y) == background ? 0 : 1;
+            }
+        }
+        EXPECT_GT(painted, EquipIconSize * EquipIconSize / 4) << "icon " << i;
+        EXPECT_EQ(strip.At(i * EquipIconSize, 0), background) << "icon " << i;
+    }
 }
 
 TEST(Textures, SquarePowersOfTwoAndKeyedOutBackgrounds) {

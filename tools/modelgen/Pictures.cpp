@@ -4,6 +4,7 @@
 #include "modelgen/AutomapTiles.h"
 #include "modelgen/ComparisonPictures.h"
 #include "modelgen/Cursors.h"
+#include "modelgen/EquipIcons.h"
 #include "modelgen/OutputFile.h"
 
 void WritePictures(const std::string& outDir, const std::vector<TPicture>& pictures) {
@@ -28,6 +29,7 @@ std::vector<TPicture> ArtPictures() {
     pictures.push_back({"background.bmp", PaintBackgroundTile(), TBmpDepth::Rgb24});
     pictures.push_back({"title.bmp", PaintTitle(), TBmpDepth::Rgb24});
     pictures.push_back({"icon.bmp", PaintIcon(), TBmpDepth::Rgb24});
+    pictures.push_back({"equipicons.bmp", PaintEquipIcons(), TBmpDepth::Rgb24});
     return pictures;
 }
 

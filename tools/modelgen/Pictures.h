@@ -9,6 +9,7 @@
 std::vector<TPicture> GamePictures();
 
 // The program's own artwork for the windows: cursors/<name>.bmp with
-// cursors/cursors.txt, background.bmp, title.bmp and icon.bmp.
+// cursors/cursors.txt, background.bmp, title.bmp, icon.bmp and the equipment
+// screen's kind icons equipicons.bmp.
 std::vector<TPicture> ArtPictures();
 void WriteArt(const std::string& outDir);

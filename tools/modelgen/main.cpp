@@ -21,7 +21,8 @@ const char* Usage = R"(usage:
   tessarine-modelgen models SRC_DIR OUT_DIR   every SRC_DIR/*.yaml to OUT_DIR/<name>.x
   tessarine-modelgen textures GAME_DIR        model textures into GAME_DIR/Obje/
   tessarine-modelgen pictures GAME_DIR        the automap tiles and comparison pictures into GAME_DIR/Graph/
-  tessarine-modelgen art OUT_DIR              cursors, background tile, title artwork and icon
+  tessarine-modelgen art OUT_DIR              cursors, background tile, title artwork, icon
+                                              and the equipment kind icons
   tessarine-modelgen help PAGE.html GAME_DIR  the how-to-play page as GAME_DIR/Tessarine.hlp with its pictures in GAME_DIR/Help/
 )";
 

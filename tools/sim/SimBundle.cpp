@@ -1,10 +1,12 @@
 #include "SimBundle.h"
 
+#include "actors/qt/Prx_formequip.h"
 #include "platform/InlineWorkerThread.h"
 #include "scene/Dx7factory.h"
 #include "scene/Dx7grph.h"
 #include "scene/NullEngine.h"
 #include "scene/gl/Glfactory.h"
+#include "shell/qt/Fm_mdimain.h"
 #include "shell/qt/Px_formgame.h"
 
 TSimPlatform::TSimPlatform(bool drawFrames, std::uint32_t randomSeed, std::ostream& out)
@@ -26,6 +28,12 @@ TPlatformBundle TSimPlatform::Bundle(TPX_FormMDI& mainProxy) {
     bundle.makeGameWindow = [this, &mainProxy](TDungOperator& dungOperator) {
         auto made = std::make_unique<TPX_FormGame>(dungOperator, mainProxy);
         gameWindow = made.get();
+        return made;
+    };
+    bundle.makeEquipScreen = [this, &mainProxy](THero& hero) {
+        auto made =
+            std::make_unique<TPrx_FormEquip>(hero, [&mainProxy] { return &mainProxy.Window(); });
+        equipScreen = made.get();
         return made;
     };
     bundle.makeIntervalTimer = timers.Factory();

@@ -11,6 +11,7 @@
 
 class TInlineWorkerThread;
 class TPX_FormGame;
+class TPrx_FormEquip;
 class TPX_FormMDI;
 
 // The platform of the headless simulator: the real Qt windows and game
@@ -31,6 +32,8 @@ public:
     TInlineWorkerThread* const& Thread() const { return thread; }
     // The game window's proxy, once the game has made it.
     TPX_FormGame* GameWindow() const { return gameWindow; }
+    // The equipment screen's proxy, once the game has made it.
+    TPrx_FormEquip* EquipScreen() const { return equipScreen; }
     TSimAnswers& Answers() { return answers; }
 
 private:
@@ -41,5 +44,6 @@ private:
     TVirtualTimers timers{*clock};
     TInlineWorkerThread* thread = nullptr;
     TPX_FormGame* gameWindow = nullptr;
+    TPrx_FormEquip* equipScreen = nullptr;
     TSimAnswers answers;
 };

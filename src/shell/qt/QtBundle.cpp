@@ -1,5 +1,6 @@
 #include "shell/qt/QtBundle.h"
 
+#include "actors/qt/Prx_formequip.h"
 #include "platform/TickClock.h"
 #include "platform/qt/QtIntervalTimer.h"
 #include "platform/qt/QtMessageSeam.h"
@@ -24,6 +25,9 @@ TPlatformBundle MakeQtBundle(TPX_FormMDI& mainProxy) {
     };
     bundle.makeGameWindow = [&mainProxy](TDungOperator& dungOperator) {
         return std::make_unique<TPX_FormGame>(dungOperator, mainProxy);
+    };
+    bundle.makeEquipScreen = [&mainProxy](THero& hero) {
+        return std::make_unique<TPrx_FormEquip>(hero, [&mainProxy] { return &mainProxy.Window(); });
     };
     bundle.makeIntervalTimer = TQtIntervalTimer::Factory();
     // Each game on the desktop plays differently; the simulator fixes the seed.
