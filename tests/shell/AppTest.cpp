@@ -45,11 +45,12 @@ TEST_F(HeadlessApp, MakesTheProgramObjectsInOrderRunsStepsAndReleasesThemAll) {
         EXPECT_EQ(app.ThreadLevel(), 2);
         EXPECT_EQ(SingleInstanceRegistry::Alive(),
                   (std::vector<std::string>{
-                      "IMessageSeam",  "TRandomSource",   "TDX7Factory",      "CD3DTextureManager",
-                      "TObjeFactory",  "TActerFactory",   "TWallObjeFactory", "TFloarTileFactory",
-                      "TEnemyFactory", "TDungActFactory", "THerosBase",       "IGameWindow",
-                      "TThr_Game",     "TPeopleBase",     "TActiveMapProxy",  "IFighterStatus",
-                      "IAutoMapping",  "TTalkOperator",   "TEventOperator",   "TAreaOperator"}));
+                      "IMessageSeam",   "TRandomSource",   "TDX7Factory",      "CD3DTextureManager",
+                      "TObjeFactory",   "TActerFactory",   "TWallObjeFactory", "TFloarTileFactory",
+                      "TEnemyFactory",  "TDungActFactory", "THerosBase",       "IGameWindow",
+                      "TThr_Game",      "IEquipScreen",    "TPeopleBase",      "TActiveMapProxy",
+                      "IFighterStatus", "IAutoMapping",    "TTalkOperator",    "TEventOperator",
+                      "TAreaOperator"}));
         EXPECT_EQ(&THerosBase::Instance().GetHero().View(),
                   static_cast<IHeroView*>(platform.gameWindow))
             << "what the heroine shows goes to the game window";

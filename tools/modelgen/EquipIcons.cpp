@@ -20,8 +20,8 @@ TImage SwordIcon() {
 
 TImage ShieldIcon() {
     TImage icon(EquipIconSize, EquipIconSize, Background);
-    FillPolygon(icon, {{1.5, 1.5}, {12.5, 1.5}, {12.5, 7}, {7, 13}, {1.5, 7}}, {200, 204, 214});
-    FillPolygon(icon, {{3, 3}, {11, 3}, {11, 6.5}, {7, 11}, {3, 6.5}}, {52, 88, 190});
+    FillPolygon(icon, {{2.5, 1.5}, {11.5, 1.5}, {11.5, 7.5}, {7, 13}, {2.5, 7.5}}, {200, 204, 214});
+    FillPolygon(icon, {{4, 3}, {10, 3}, {10, 7}, {7, 11}, {4, 7}}, {52, 88, 190});
     StrokeLine(icon, {7, 3}, {7, 10.5}, 1.0, {226, 180, 48});
     OutlineShapes(icon, Background, Outline);
     return icon;
