@@ -329,6 +329,11 @@ void TSimRunner::GameKey(const TSimCommand& command, const std::string& name, bo
     SendKey(focus ? *focus : form, QtKeyOf(name, ctrl), press);
 }
 
+bool TSimRunner::StepsDash() const {
+    const TPX_FormGame* gameWindow = platform.GameWindow();
+    return gameWindow && gameWindow->FastMode();
+}
+
 TSimRunner::TMapSeen TSimRunner::MapSeen() const {
     const IActiveMap* map = Operator().ActiveMap();
     return {map, map && map->IsVillage(), map ? map->GetNumber() : 0};
@@ -361,7 +366,8 @@ std::string TSimRunner::WalkStep(const TSimCommand& command, std::uint8_t way, b
     // The key is held through a turn toward the block and let go once she
     // walks, as a player taps it.
     const std::string key = WayKeys[way];
-    GameKey(command, key, false, true);
+    const bool ctrl = StepsDash();
+    GameKey(command, key, ctrl, true);
     std::string notStarted;
     for (int steps = 1; notStarted.empty() && map->HeroStateId() != das_Walk; ++steps) {
         if (steps > StepLimit) {
@@ -376,7 +382,7 @@ std::string TSimRunner::WalkStep(const TSimCommand& command, std::uint8_t way, b
             notStarted = "block " + BlockName(toX, toY) + " was taken before she stepped onto it";
         }
     }
-    GameKey(command, key, false, false);
+    GameKey(command, key, ctrl, false);
     if (!notStarted.empty()) {
         return notStarted;
     }
@@ -413,9 +419,10 @@ void TSimRunner::Face(const TSimCommand& command) {
     }
     const TMapSeen seen = MapSeen();
     // Let go as soon as she turns, or the held key would walk her on.
-    GameKey(command, WayKeys[way], false, true);
+    const bool ctrl = StepsDash();
+    GameKey(command, WayKeys[way], ctrl, true);
     Step();
-    GameKey(command, WayKeys[way], false, false);
+    GameKey(command, WayKeys[way], ctrl, false);
     for (int steps = 1;; ++steps) {
         if (MapSeen() != seen) {
             throw TSimFailure("the map changed while she turned");

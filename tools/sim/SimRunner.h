@@ -63,6 +63,8 @@ private:
     void Face(const TSimCommand& command);
     // The action key tapped; then the turn is played until the map waits.
     void Act(const TSimCommand& command);
+    // Whether a direction key dashes (fast mode): with Ctrl it steps then.
+    bool StepsDash() const;
     // A key of the script's names pressed or let go in the game window.
     void GameKey(const TSimCommand& command, const std::string& name, bool ctrl, bool press);
     // Which map is being played: a change of floor rebuilds the same map.
