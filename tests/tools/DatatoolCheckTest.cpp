@@ -113,7 +113,7 @@ const TPlantedFault PlantedFaults[] = {
     {"events.yaml", "\"DungInfo_1\"", "\"DungInfo_2\"", "DungInfo opens area 2, which areas.yaml"},
     {"events.yaml", "{person: 3, area: 1, at: [15, 3]", "{person: 3, area: 1, at: [10, 2]",
      "both take the guest slot of block (10, 2)"},
-    {"areas.yaml", "stages: [2, 1]", "stages: [2, 4]", "2 番目のステージ番号 4 がありません"},
+    {"areas.yaml", "stages: [2, 1]", "stages: [2, 5]", "2 番目のステージ番号 5 がありません"},
     {"town.yaml", "kind: person, sub: 7,", "kind: person, sub: 8,", "人物 8"},
     {"town.yaml", "to: [2, 2], area: 2", "to: [2, 9], area: 2",
      "到着の位置 (2, 9) が 6 x 5 の外です"},

@@ -52,7 +52,7 @@ TEST(DatatoolRoundTrip, EquipmentListedUnderAnotherTypeDumpsAndBuildsBack) {
     InstallTestContent(folder.Path());
     const auto original = folder.Path() / "Data" / "EQData";
     auto bytes = FileBytes(original);
-    bytes[0] = 2; // the armour is listed with the sword
+    bytes[0] = 3; // the armour is listed with the two swords
     bytes[1] = 0;
     std::ofstream(original, std::ios::binary | std::ios::trunc) << bytes;
     std::string output;

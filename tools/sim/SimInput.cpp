@@ -43,8 +43,7 @@ void SendKey(QWidget& target, const TSimQtKey& key, bool press) {
 
 namespace {
 
-void SendMouse(QWidget& target, QEvent::Type type, Qt::MouseButton button) {
-    const QPointF local = QRectF(target.rect()).center();
+void SendMouse(QWidget& target, const QPointF& local, QEvent::Type type, Qt::MouseButton button) {
     const QPointF global = target.mapToGlobal(local);
     const Qt::MouseButtons held =
         type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons();
@@ -55,10 +54,14 @@ void SendMouse(QWidget& target, QEvent::Type type, Qt::MouseButton button) {
 } // namespace
 
 void SendClick(QWidget& target, Qt::MouseButton button) {
+    SendClickAt(target, QRectF(target.rect()).center(), button);
+}
+
+void SendClickAt(QWidget& target, const QPointF& local, Qt::MouseButton button) {
     const QPointer<QWidget> guard(&target);
-    SendMouse(target, QEvent::MouseButtonPress, button);
+    SendMouse(target, local, QEvent::MouseButtonPress, button);
     // What the press started may have closed the control's window.
     if (guard) {
-        SendMouse(target, QEvent::MouseButtonRelease, button);
+        SendMouse(target, local, QEvent::MouseButtonRelease, button);
     }
 }

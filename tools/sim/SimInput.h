@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QString>
 #include <Qt>
 #include <string>
@@ -19,3 +20,5 @@ TSimQtKey QtKeyOf(const std::string& name, bool ctrl);
 void SendKey(QWidget& target, const TSimQtKey& key, bool press);
 // A pointer press and release at the centre of `target`.
 void SendClick(QWidget& target, Qt::MouseButton button);
+// The same at a point of `target`.
+void SendClickAt(QWidget& target, const QPointF& local, Qt::MouseButton button);

@@ -1,5 +1,6 @@
 #include "SimRunner.h"
 
+#include "SimEquip.h"
 #include "SimInput.h"
 #include "activemap/Activemapproxy.h"
 #include "core/SimErrors.h"
@@ -80,14 +81,12 @@ QAction* FindMenuItem(const QList<QAction*>& actions, const QString& caption) {
 }
 
 // The commands whose game side is there: the save dialog, the entrance
-// screen, talks, the equipment screen and a heroine to walk are still coming.
+// screen and talks are still coming.
 bool Playable(TSimVerb verb) {
     switch (verb) {
     case TSimVerb::Slot:
     case TSimVerb::Entrance:
     case TSimVerb::Choose:
-    case TSimVerb::Equip:
-    case TSimVerb::Unite:
         return false;
     default:
         return true;
@@ -235,6 +234,12 @@ void TSimRunner::Execute(const TSimCommand& command) {
         break;
     case TSimVerb::Close:
         Close();
+        break;
+    case TSimVerb::Equip:
+        PlayEquip(platform.EquipScreen(), command);
+        break;
+    case TSimVerb::Unite:
+        PlayUnite(platform.EquipScreen(), command);
         break;
     case TSimVerb::Walk:
         Walk(command);
@@ -546,11 +551,13 @@ void TSimRunner::Close() {
 }
 
 QPixmap TSimRunner::Picture() const {
-    if (QWidget* form = GameForm()) {
+    QWidget* form = GameForm();
+    if (form && !QApplication::activeModalWidget()) {
         return form->grab();
     }
-    // No game window: the main window as the player sees it, with the story
-    // screen, the help and a modal dialog over it where they stand.
+    // No game window, or a dialog over it: the main window as the player sees
+    // it, with the game window, the story screen, the help and a modal dialog
+    // over it where they stand.
     QPixmap picture = window->grab();
     QPainter painter(&picture);
     const QPoint origin = window->mapToGlobal(QPoint(0, 0));

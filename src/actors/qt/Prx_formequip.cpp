@@ -31,7 +31,6 @@ void TPrx_FormEquip::OpenDialog(int x, int y) {
     TFormEquip& shown = RequireForm();
     shown.move(x, y);
     shown.show();
-    shown.raise();
     shown.activateWindow();
 }
 
