@@ -209,7 +209,7 @@ std::vector<TPicture> PaintTextures() {
         {"Obje/アイテム/かぎ黄.bmp", Key({238, 200, 40}), rgb},
         {"Obje/アイテム/よろい.bmp", Armour(), rgb},
         {"Obje/村/草地.bmp", Grass(), rgb},
-        {"Obje/村/石畳.bmp", Flagstones({176, 164, 140}, {110, 100, 86}, 8, 81), rgb},
+        {"Obje/村/石畳.bmp", Flagstones({176, 164, 140}, {110, 100, 86}, 16, 81), rgb},
         {"Obje/村/壁.bmp", Plaster(), rgb},
         {"Obje/村/屋根.bmp", RoofTiles(), rgb},
     };
