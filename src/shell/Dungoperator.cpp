@@ -12,6 +12,7 @@
 #include "scene/Dx7factory.h"
 #include "scene/I3DEngine.h"
 #include "shell/App.h"
+#include "shell/Entrancescreen.h"
 #include "shell/Gamewindow.h"
 #include "shell/PlatformBundle.h"
 #include "shell/Thr_game.h"
@@ -28,7 +29,8 @@ TDungOperator::TDungOperator(TApp& owner, THerosBase& heroHolder, TDX7Factory& f
     : app(owner), herosBase(heroHolder),
       gameWindow(IGameWindow::AdoptInstance(platform.makeGameWindow(*this))),
       drawMaster(std::make_unique<TDrawMaster>()), engine(factory3D.NewEngine()),
-      gameThread(TThr_Game::CreateInstance(*platform.clock, platform.makeWorkerThread)) {
+      gameThread(TThr_Game::CreateInstance(*platform.clock, platform.makeWorkerThread)),
+      entrance(IEntranceScreen::AdoptInstance(platform.makeEntranceScreen(*this))) {
     try {
         CreateProgramObjects(platform);
     } catch (...) {
@@ -63,6 +65,7 @@ void TDungOperator::ReleaseProgramObjects() {
     herosBase.BindOutputs(nullptr, nullptr);
     TThr_Game::ReleaseInstance();
     IGameWindow::ReleaseInstance();
+    IEntranceScreen::ReleaseInstance();
     drawMaster.reset();
     engine.reset();
     if (activeMap) {
@@ -208,6 +211,7 @@ void TDungOperator::ShowEntrance() {
     ClearScene();
     herosBase.SetWhereabouts(THeroWhereabouts::Entrance);
     gameWindow.CloseWindow();
+    entrance.ShowEntranceForm();
 }
 
 void TDungOperator::RefreshCursor() {

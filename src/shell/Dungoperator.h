@@ -11,6 +11,7 @@
 
 class I3DEngine;
 class IActiveMap;
+class IEntranceScreen;
 class IGameWindow;
 class TApp;
 class TDX7Factory;
@@ -110,6 +111,7 @@ private:
     std::unique_ptr<TDungFactory> dungFactory;
     std::unique_ptr<TSaveMapping> seenSquares;
     TThr_Game& gameThread;
+    IEntranceScreen& entrance;
     std::unique_ptr<IActiveMap> activeMap;
     std::string dungeonName;
 };

@@ -32,6 +32,10 @@ struct TViewSize {
     bool operator==(const TViewSize&) const = default;
 };
 
+// Where a child window of `size` stands on the main window: across its
+// middle, and a little above its middle when it fits.
+TWindowPoint PlaceOnMainWindow(TViewSize mainWindow, TViewSize size);
+
 // The game window as game code sees it: everything the game shows the player
 // in the village or a dungeon goes through here, the heroine's values,
 // remarks and notices and the talks too. A program-wide single object made by

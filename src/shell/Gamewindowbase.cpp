@@ -22,15 +22,19 @@ bool StopsOnRelease(TGameKey key) {
 
 } // namespace
 
+TWindowPoint PlaceOnMainWindow(TViewSize mainWindow, TViewSize size) {
+    TWindowPoint at{mainWindow.width / 2 - size.width / 2, mainWindow.height / 2 - size.height / 2};
+    if (at.y > 0) {
+        at.y = at.y / 3 * 2;
+    }
+    return at;
+}
+
 TGameWindowLayout ArrangedLayout(bool withAutomap, TViewSize mainWindow, int outerHeight) {
     TGameWindowLayout layout;
     layout.heroValues = withAutomap ? TWindowPoint{650, 262} : TWindowPoint{502, 109};
     layout.outerWidth = layout.heroValues.x + 155;
-    layout.windowAt.x = mainWindow.width / 2 - layout.outerWidth / 2;
-    layout.windowAt.y = mainWindow.height / 2 - outerHeight / 2;
-    if (layout.windowAt.y > 0) {
-        layout.windowAt.y = layout.windowAt.y / 3 * 2;
-    }
+    layout.windowAt = PlaceOnMainWindow(mainWindow, {layout.outerWidth, outerHeight});
     return layout;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class IEntranceScreen;
 class IEquipScreen;
 class IGameWindow;
 class IMessageSeam;
@@ -27,6 +28,7 @@ struct TPlatformBundle {
     std::function<std::unique_ptr<IGameWindow>(TDungOperator&)> makeGameWindow;
     // The equipment screen over the heroine's inventory.
     std::function<std::unique_ptr<IEquipScreen>(THero&)> makeEquipScreen;
+    std::function<std::unique_ptr<IEntranceScreen>(TDungOperator&)> makeEntranceScreen;
     // The story screens' 50 ms timers, on the same clock as the game loop.
     TIntervalTimerFactory makeIntervalTimer;
     // Seeds the random source of the game's rules.

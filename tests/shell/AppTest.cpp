@@ -43,14 +43,15 @@ TEST_F(HeadlessApp, MakesTheProgramObjectsInOrderRunsStepsAndReleasesThemAll) {
     {
         TApp app(mainWindow, platform.Bundle(), "Tessarine.ini");
         EXPECT_EQ(app.ThreadLevel(), 2);
-        EXPECT_EQ(SingleInstanceRegistry::Alive(),
-                  (std::vector<std::string>{
-                      "IMessageSeam",   "TRandomSource",   "TDX7Factory",      "CD3DTextureManager",
-                      "TObjeFactory",   "TActerFactory",   "TWallObjeFactory", "TFloarTileFactory",
-                      "TEnemyFactory",  "TDungActFactory", "THerosBase",       "IGameWindow",
-                      "TThr_Game",      "IEquipScreen",    "TPeopleBase",      "TActiveMapProxy",
-                      "IFighterStatus", "IAutoMapping",    "TTalkOperator",    "TEventOperator",
-                      "TAreaOperator"}));
+        EXPECT_EQ(
+            SingleInstanceRegistry::Alive(),
+            (std::vector<std::string>{
+                "IMessageSeam",    "TRandomSource",   "TDX7Factory",      "CD3DTextureManager",
+                "TObjeFactory",    "TActerFactory",   "TWallObjeFactory", "TFloarTileFactory",
+                "TEnemyFactory",   "TDungActFactory", "THerosBase",       "IGameWindow",
+                "TThr_Game",       "IEntranceScreen", "IEquipScreen",     "TPeopleBase",
+                "TActiveMapProxy", "IFighterStatus",  "IAutoMapping",     "TTalkOperator",
+                "TEventOperator",  "TAreaOperator"}));
         EXPECT_EQ(&THerosBase::Instance().GetHero().View(),
                   static_cast<IHeroView*>(platform.gameWindow))
             << "what the heroine shows goes to the game window";

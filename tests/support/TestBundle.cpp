@@ -27,6 +27,11 @@ TPlatformBundle TTestPlatform::Bundle(std::uint32_t seed) {
         equipScreen = made.get();
         return made;
     };
+    bundle.makeEntranceScreen = [this](TDungOperator& dungOperator) {
+        auto made = std::make_unique<TFakeEntranceScreen>(dungOperator);
+        entranceScreen = made.get();
+        return made;
+    };
     bundle.randomSeed = seed;
     return bundle;
 }

@@ -3,11 +3,13 @@
 #include "actors/Equipscreenbase.h"
 #include "platform/InlineWorkerThread.h"
 #include "platform/TickClock.h"
+#include "shell/Entrancescreen.h"
 #include "shell/Gamewindowbase.h"
 #include "shell/Mainwindow.h"
 #include "shell/PlatformBundle.h"
 #include "support/RecordingHero.h"
 #include "support/RecordingMessages.h"
+#include "village/Entrancechoice.h"
 
 #include <cstdint>
 #include <memory>
@@ -115,6 +117,26 @@ protected:
     void ShowUnitePanel(const TUnitePanel& shownPanel) override { panel = shownPanel; }
 };
 
+// The entrance screen without a window: it keeps what it was opened with.
+class TFakeEntranceScreen final : public TEntranceScreenBase {
+public:
+    using TEntranceScreenBase::TEntranceScreenBase;
+
+    bool IsOpen() const override { return open; }
+
+    std::optional<TEntranceChoice> choice;
+    bool open = false;
+    int opened = 0;
+
+protected:
+    void OpenScreen(TEntranceChoice offered) override {
+        choice.emplace(std::move(offered));
+        open = true;
+        ++opened;
+    }
+    void ForgetScreen() override { open = false; }
+};
+
 // The main window without a window: it records the controller's calls.
 class TFakeMainWindow final : public IMainWindow {
 public:
@@ -147,6 +169,7 @@ public:
     TInlineWorkerThread* thread = nullptr;
     TScriptedSeam* seam = nullptr;
     TFakeGameWindow* gameWindow = nullptr;
+    TFakeEntranceScreen* entranceScreen = nullptr;
     TFakeEquipScreen* equipScreen = nullptr;
     // Answers given to the seam once it is made.
     std::deque<int> answers;

@@ -8,6 +8,7 @@
 #include "scene/gl/Glfactory.h"
 #include "shell/qt/Fm_mdimain.h"
 #include "shell/qt/Px_formgame.h"
+#include "village/qt/Px_formdungent.h"
 
 TSimPlatform::TSimPlatform(bool drawFrames, std::uint32_t randomSeed, std::ostream& out)
     : draw(drawFrames), seed(randomSeed), messages(out) {}
@@ -34,6 +35,11 @@ TPlatformBundle TSimPlatform::Bundle(TPX_FormMDI& mainProxy) {
         auto made =
             std::make_unique<TPrx_FormEquip>(hero, [&mainProxy] { return &mainProxy.Window(); });
         equipScreen = made.get();
+        return made;
+    };
+    bundle.makeEntranceScreen = [this, &mainProxy](TDungOperator& dungOperator) {
+        auto made = std::make_unique<TPX_FormDungEnt>(dungOperator, mainProxy);
+        entrance = made.get();
         return made;
     };
     bundle.makeIntervalTimer = timers.Factory();

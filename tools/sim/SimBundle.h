@@ -10,6 +10,7 @@
 #include <ostream>
 
 class TInlineWorkerThread;
+class TPX_FormDungEnt;
 class TPX_FormGame;
 class TPrx_FormEquip;
 class TPX_FormMDI;
@@ -34,6 +35,8 @@ public:
     TPX_FormGame* GameWindow() const { return gameWindow; }
     // The equipment screen's proxy, once the game has made it.
     TPrx_FormEquip* EquipScreen() const { return equipScreen; }
+    // The entrance screen's proxy, once the game has made it.
+    TPX_FormDungEnt* Entrance() const { return entrance; }
     TSimAnswers& Answers() { return answers; }
 
 private:
@@ -45,5 +48,6 @@ private:
     TInlineWorkerThread* thread = nullptr;
     TPX_FormGame* gameWindow = nullptr;
     TPrx_FormEquip* equipScreen = nullptr;
+    TPX_FormDungEnt* entrance = nullptr;
     TSimAnswers answers;
 };

@@ -1,5 +1,6 @@
 #include "SimRunner.h"
 
+#include "SimChoices.h"
 #include "SimEquip.h"
 #include "SimInput.h"
 #include "activemap/Activemapproxy.h"
@@ -13,6 +14,7 @@
 #include "shell/qt/Fm_story.h"
 #include "shell/qt/GameMain.h"
 #include "shell/qt/Px_formgame.h"
+#include "village/qt/Px_formdungent.h"
 #include "world/Base3dutil.h"
 #include "world/Dungblock.h"
 
@@ -80,13 +82,10 @@ QAction* FindMenuItem(const QList<QAction*>& actions, const QString& caption) {
     return nullptr;
 }
 
-// The commands whose game side is there: the save dialog, the entrance
-// screen and talks are still coming.
+// The commands whose game side is there: the save dialog is still coming.
 bool Playable(TSimVerb verb) {
     switch (verb) {
     case TSimVerb::Slot:
-    case TSimVerb::Entrance:
-    case TSimVerb::Choose:
         return false;
     default:
         return true;
@@ -226,6 +225,13 @@ void TSimRunner::Execute(const TSimCommand& command) {
     case TSimVerb::Answer:
         platform.Answers().yesNo.push_back(command.number);
         break;
+    case TSimVerb::Entrance:
+        entranceAnswers.push_back(command);
+        AnswerEntranceIfOpen();
+        break;
+    case TSimVerb::Choose:
+        ChooseTalk(RequireGameForm(command), command.number);
+        break;
     case TSimVerb::Steps:
         Steps(command);
         break;
@@ -266,9 +272,20 @@ void TSimRunner::Execute(const TSimCommand& command) {
 
 void TSimRunner::Step() {
     clockwork->Step();
+    AnswerEntranceIfOpen();
     if (trace) {
         *trace << State().Line() << '\n';
     }
+}
+
+void TSimRunner::AnswerEntranceIfOpen() {
+    const TPX_FormDungEnt* entrance = platform.Entrance();
+    if (entranceAnswers.empty() || !entrance || !entrance->IsOpen()) {
+        return;
+    }
+    const TSimCommand answer = entranceAnswers.front();
+    entranceAnswers.pop_front();
+    AnswerEntrance(*entrance->Form(), answer);
 }
 
 void TSimRunner::Steps(const TSimCommand& command) {
@@ -300,7 +317,8 @@ void TSimRunner::Wait(const std::function<void(int)>& eachStep) {
         if (eachStep) {
             eachStep(mapState);
         }
-        if (mapState <= msWaitInput) {
+        // A talk waits for the player too: for the next line or a choice.
+        if (mapState <= msWaitInput || mapState == msTalk) {
             return;
         }
         if (steps == WaitLimit) {
@@ -612,5 +630,7 @@ TSimState TSimRunner::State() const {
     const QWidget* modal = QApplication::activeModalWidget();
     state.Set("dialog", modal ? Utf8(modal->windowTitle()) : "-");
     state.Set("notice", Notices());
+    const TPX_FormDungEnt* entrance = platform.Entrance();
+    state.Set("entrance", entrance && entrance->IsOpen() ? OfferedAreas(*entrance->Form()) : "-");
     return state;
 }

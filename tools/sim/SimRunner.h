@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -49,7 +50,10 @@ private:
     void Finish(int exitStatus);
     void ReportFailure(const TSimCommand& command, const std::string& why);
 
+    // One step; an entrance screen that is open then takes the script's
+    // next answer for it.
     void Step();
+    void AnswerEntranceIfOpen();
     // Runs the command's steps, timed with --timing.
     void Steps(const TSimCommand& command);
     // Steps until the map waits for the player or there is none; `eachStep`
@@ -105,6 +109,8 @@ private:
     std::unique_ptr<TFormMDIMain> window;
     QTimer nextCommand;
     std::size_t next = 0;
+    // The answers for the coming entrance screens, in order.
+    std::deque<TSimCommand> entranceAnswers;
     bool finished = false;
     int status = 0;
 };

@@ -10,6 +10,7 @@
 #include "shell/qt/Fm_msgdialog.h"
 #include "shell/qt/Px_formgame.h"
 #include "shell/qt/Px_formmdi.h"
+#include "village/qt/Px_formdungent.h"
 
 #include <random>
 
@@ -28,6 +29,9 @@ TPlatformBundle MakeQtBundle(TPX_FormMDI& mainProxy) {
     };
     bundle.makeEquipScreen = [&mainProxy](THero& hero) {
         return std::make_unique<TPrx_FormEquip>(hero, [&mainProxy] { return &mainProxy.Window(); });
+    };
+    bundle.makeEntranceScreen = [&mainProxy](TDungOperator& dungOperator) {
+        return std::make_unique<TPX_FormDungEnt>(dungOperator, mainProxy);
     };
     bundle.makeIntervalTimer = TQtIntervalTimer::Factory();
     // Each game on the desktop plays differently; the simulator fixes the seed.

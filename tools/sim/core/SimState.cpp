@@ -31,9 +31,10 @@ TSimState::TSimState() : values(Keys().size(), "-") {}
 
 const std::vector<std::string>& TSimState::Keys() {
     static const std::vector<std::string> keys = {
-        "step",  "where",  "stage",   "map",     "num",   "mapstate",  "hero",  "hp",     "atk",
-        "def",   "lv",     "next",    "enemies", "items", "title",     "story", "window", "caption",
-        "retry", "dialog", "dungeon", "keys",    "sword", "herostate", "front", "notice"};
+        "step",  "where", "stage",     "map",     "num",    "mapstate", "hero",
+        "hp",    "atk",   "def",       "lv",      "next",   "enemies",  "items",
+        "title", "story", "window",    "caption", "retry",  "dialog",   "dungeon",
+        "keys",  "sword", "herostate", "front",   "notice", "entrance"};
     return keys;
 }
 
