@@ -69,7 +69,8 @@ TEST_F(FormDungEnt, StandsAsDesignedOverTheMainWindowWithAreaZeroOnly) {
     EXPECT_EQ(Form().ComboBox1()->count(), 1);
     EXPECT_EQ(Form().ComboBox1()->currentText(), QStringLiteral("はじまりの地"));
     EXPECT_EQ(Texts(*Form().ListBox1()),
-              (QStringList{QStringLiteral("試しの洞窟"), QStringLiteral("修練の間")}));
+              (QStringList{QStringLiteral("試しの洞窟"), QStringLiteral("修練の間"),
+                           QStringLiteral("剣の間")}));
     EXPECT_FALSE(App().DungOperator().CanStart());
 }
 
