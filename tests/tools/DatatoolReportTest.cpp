@@ -131,9 +131,9 @@ TEST(DatatoolReport, PrintsTheSizeEveryFloorAndTheTotals) {
     std::string output;
     ASSERT_EQ(RunTool({"report", TestContentSources().string()}, output), 0) << output;
     const std::string expected[] = {
-        "content:\n  4 stages, 7 floors, 194 squares\n",
+        "content:\n  5 stages, 9 floors, 236 squares\n",
         "  2 village areas, 2 people with 4 talks (5 pages, 2 choices)\n",
-        "  2 story stages, 2 entrance areas\n",
+        "  3 story stages, 3 entrance areas\n",
         "  2 enemy kinds, 4 keys, 5 tools, 4 pieces of equipment\n",
         "stage 1 試しの洞窟 (2 floors)\n",
         "  floor 2 (6x4): red doors 1, switch doors 1, permanent floor switches 1, stairs up 1, "

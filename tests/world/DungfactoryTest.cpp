@@ -320,7 +320,7 @@ TEST_F(DungFactory, ASaveRecordOffTheFloorIsNamedNotBuilt) {
               Sjis("ダンジョンのセーブ フロア 1: 4 番目の扉とスイッチの記録がありません (3 "
                    "件しかありません)"));
     EXPECT_EQ(GameErrorOf([&] { Factory().BuildStage(5, false); }),
-              Sjis("Data/DungData にステージ 6 はありません (4 ステージです)"));
+              Sjis("Data/DungData にステージ 6 はありません (5 ステージです)"));
 }
 
 TEST_F(DungFactory, RemakingWithoutAMapIsTheRemakeError) {

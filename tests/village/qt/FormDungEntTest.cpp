@@ -89,7 +89,8 @@ TEST_F(FormDungEnt, TheOpenedAreaIsPreselectedAndItsChosenDungeonEntered) {
     ASSERT_EQ(areas.count(), 2);
     EXPECT_EQ(areas.currentIndex(), 1);
     EXPECT_EQ(Texts(*Form().ListBox1()),
-              (QStringList{QStringLiteral("風の塔"), QStringLiteral("試しの洞窟")}));
+              (QStringList{QStringLiteral("風の塔"), QStringLiteral("試しの洞窟"),
+                           QStringLiteral("宝の洞窟")}));
 
     QListWidget& dungeons = *Form().ListBox1();
     // The list lays its items out when the event loop runs.
