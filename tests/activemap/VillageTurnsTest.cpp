@@ -81,6 +81,13 @@ TEST_F(VillageTurns, AStepWaitsFourTicksADashOneTickACellAndATurnNoStepAtAll) {
     EXPECT_EQ(world.heroes.scenes.calls.find("area"), std::string::npos);
 }
 
+TEST_F(VillageTurns, ASwingAtTheHedgeIsAnActionAndNoStep) {
+    world.Put(16, 1, DW_North);
+    EXPECT_EQ(world.Act(), "2x3 0x1");
+    EXPECT_TRUE(world.At(16, 1));
+    EXPECT_EQ(Hero().GetStateId(), das_Wait);
+}
+
 TEST_F(VillageTurns, AnAreaExitRebuildsTheMapForTheTavernAfterTenTicks) {
     world.Put(20, 3, DW_South);
     EXPECT_EQ(world.Step(DW_South), "1x4 5x10 0x1");
