@@ -20,6 +20,7 @@ public:
 
     // The combat rule.
     bool AttackedBy(TFighter& attacker) override;
+    TFighter* AsFighter() override { return this; }
 
     virtual void SetWalkMotion() { SetMotion(0); }
     virtual void SetAttackMotion() { SetMotion(1); }

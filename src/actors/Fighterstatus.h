@@ -5,17 +5,11 @@
 class TFighter;
 
 // Where combat reports to the status view: hit points changed, a fighter
-// left the floor. A program-wide single object, made by the dungeon operator.
+// left the floor. A program-wide single object: the status view, made by the
+// dungeon operator.
 class IFighterStatus : public TSingleInstance<IFighterStatus> {
 public:
     virtual ~IFighterStatus() = default;
     virtual void UpdateHP(TFighter& fighter) = 0;
     virtual void Forget(TFighter& fighter) = 0;
-};
-
-// Shows nothing: the game's status until the status view takes its place.
-class TQuietFighterStatus final : public IFighterStatus {
-public:
-    void UpdateHP(TFighter&) override {}
-    void Forget(TFighter&) override {}
 };

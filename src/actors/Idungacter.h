@@ -56,6 +56,8 @@ public:
     // Once per dungeon turn for registered actors; true asks to be dropped.
     virtual bool TurnPassed();
     virtual TActerKind GetKind() const { return TActerKind::Other; }
+    // The fighter an actor is (the heroine, an enemy, a person), or none.
+    virtual TFighter* AsFighter() { return nullptr; }
     // Doors and chests: whether it stands open, and the heroine opening it
     // (the key number its lock needs). Any other actor raises.
     virtual bool IsOpen() const;

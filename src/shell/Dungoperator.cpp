@@ -7,14 +7,15 @@
 #include "activemap/Drawmaster.h"
 #include "actors/Dungactfactory.h"
 #include "actors/Equipscreen.h"
-#include "actors/Fighterstatus.h"
 #include "platform/SjisText.h"
 #include "scene/Dx7factory.h"
 #include "scene/I3DEngine.h"
 #include "shell/App.h"
 #include "shell/Entrancescreen.h"
 #include "shell/Gamewindow.h"
+#include "shell/Mousecurope.h"
 #include "shell/PlatformBundle.h"
+#include "shell/Statusview.h"
 #include "shell/Thr_game.h"
 #include "village/Eventoperator.h"
 #include "village/Peoplebase.h"
@@ -53,12 +54,14 @@ void TDungOperator::CreateProgramObjects(const TPlatformBundle& platform) {
     }
     TPeopleBase::CreateInstance(TDungActFactory::Instance());
     TActiveMapProxy::CreateInstance(this);
-    IFighterStatus::AdoptInstance(std::make_unique<TQuietFighterStatus>());
+    statusView = &IFighterStatus::AdoptInstance(
+        std::make_unique<TStatusView>(gameWindow, herosBase.GetHero()));
     IAutoMapping::AdoptInstance(std::make_unique<TQuietAutoMapping>());
     TTalkOperator::CreateInstance(gameWindow);
     TEventOperator::CreateInstance().LoadEvents();
+    TMouseCurOpe::CreateInstance(gameWindow, *statusView);
     TAreaOperator::CreateInstance(dungFactory->Stages());
-    herosBase.BindOutputs(&gameWindow, this);
+    herosBase.BindOutputs(statusView, this);
 }
 
 void TDungOperator::ReleaseProgramObjects() {
@@ -79,7 +82,9 @@ void TDungOperator::ReleaseProgramObjects() {
     TEventOperator::ReleaseInstance();
     IAutoMapping::ReleaseInstance();
     TAreaOperator::ReleaseInstance();
+    TMouseCurOpe::ReleaseInstance();
     IFighterStatus::ReleaseInstance();
+    statusView = nullptr;
     TActiveMapProxy::ReleaseInstance();
 }
 
@@ -101,10 +106,12 @@ void TDungOperator::EnterScene(const TMapBuilder& build, THeroWhereabouts newWhe
     herosBase.SetWhereabouts(newWhereabouts);
     const bool dungeon = newWhereabouts == THeroWhereabouts::Dungeon;
     gameWindow.AttachMap(*activeMap);
+    statusView->BindMap(*activeMap);
     const TViewParams view = gameWindow.ViewParams();
     // The automap and its picking come with the story's second stage, once
     // the automap and the story exist.
-    gameWindow.ArrangeLayout(false);
+    const bool withAutomap = false;
+    gameWindow.ArrangeLayout(withAutomap);
     gameWindow.SetCaption(CaptionText(dungeon ? 0 : 1));
     engine->InitDevice(view.window, view.fullScreen, view.width, view.height);
     if (dungeon) {
@@ -112,6 +119,7 @@ void TDungOperator::EnterScene(const TMapBuilder& build, THeroWhereabouts newWhe
     } else {
         drawMaster->SetupVillage(*engine, *activeMap);
     }
+    TMouseCurOpe::Instance().EnablePicking(withAutomap);
     app.EnableRetry(dungeon);
     gameThread.Attach(drawMaster.get(), activeMap.get());
     gameThread.Resume();
@@ -120,6 +128,7 @@ void TDungOperator::EnterScene(const TMapBuilder& build, THeroWhereabouts newWhe
 void TDungOperator::ClearScene() {
     SuspendLoop();
     gameThread.Attach(drawMaster.get(), nullptr);
+    statusView->UnbindMap();
     SetActiveMap(nullptr);
 }
 
@@ -156,6 +165,7 @@ void TDungOperator::ChangeFloor() {
     activeMap->SaveActorStates();
     dungFactory->RebuildFloar();
     gameWindow.SetCaption(CaptionText(0));
+    statusView->ShowEnemy(nullptr);
 }
 
 void TDungOperator::ChangeVillageArea() {
@@ -215,7 +225,29 @@ void TDungOperator::ShowEntrance() {
 }
 
 void TDungOperator::RefreshCursor() {
-    // The pointer handler that reads the cursor comes with the status view.
+    if (!gameWindow.HasWindow()) {
+        return;
+    }
+    const TWindowPoint at = gameWindow.PointerInView();
+    PointerMoved(at.x, at.y);
+}
+
+TOneMat TDungOperator::ViewProj() const {
+    TOneMat viewProj;
+    engine->GetViewProj(viewProj);
+    return viewProj;
+}
+
+void TDungOperator::PointerMoved(int x, int y) {
+    TMouseCurOpe::Instance().Moved(x, y, ViewProj());
+}
+
+void TDungOperator::PointerPressed(int x, int y, bool leftButton) {
+    TMouseCurOpe::Instance().Pressed(x, y, ViewProj(), leftButton);
+}
+
+void TDungOperator::PointerReleased(int x, int y) {
+    TMouseCurOpe::Instance().Released(x, y, ViewProj());
 }
 
 void TDungOperator::StartTalk(TTalkDepot& talks) {

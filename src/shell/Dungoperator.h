@@ -3,6 +3,7 @@
 #include "activemap/Scenechanger.h"
 #include "actors/Herooutput.h"
 #include "actors/Herosbase.h"
+#include "scene/Dx7matrix.h"
 
 #include <cstdint>
 #include <functional>
@@ -18,6 +19,7 @@ class TDX7Factory;
 class TDrawMaster;
 class TDungFactory;
 class TSaveMapping;
+class TStatusView;
 class TThr_Game;
 struct TPlatformBundle;
 
@@ -84,6 +86,13 @@ public:
     void ApplyThreadLevel(int level);
     void HelpKey(int kind);
 
+    // The pointer over the 3D view, in its pixels, seen through the camera
+    // of the frame on screen.
+    void PointerMoved(int x, int y);
+    void PointerPressed(int x, int y, bool leftButton);
+    void PointerReleased(int x, int y);
+    TStatusView& StatusView() const { return *statusView; }
+
     // The active map's state, -1 when there is none.
     int MapState() const;
     IActiveMap* ActiveMap() const { return activeMap.get(); }
@@ -101,6 +110,8 @@ private:
     void ReleaseProgramObjects();
     void SuspendLoop();
     void SetActiveMap(std::unique_ptr<IActiveMap> map);
+    // The engine's view and projection of the frame on screen.
+    TOneMat ViewProj() const;
 
     TApp& app;
     THerosBase& herosBase;
@@ -112,6 +123,7 @@ private:
     std::unique_ptr<TSaveMapping> seenSquares;
     TThr_Game& gameThread;
     IEntranceScreen& entrance;
+    TStatusView* statusView = nullptr;
     std::unique_ptr<IActiveMap> activeMap;
     std::string dungeonName;
 };

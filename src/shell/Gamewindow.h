@@ -1,6 +1,5 @@
 #pragma once
 
-#include "actors/Herooutput.h"
 #include "platform/SingleInstance.h"
 #include "village/Talkview.h"
 
@@ -36,12 +35,42 @@ struct TViewSize {
 // middle, and a little above its middle when it fits.
 TWindowPoint PlaceOnMainWindow(TViewSize mainWindow, TViewSize size);
 
+// The value labels the status view writes: the heroine's in "プロパティ";
+// the caption and labels of "敵のプロパティ" for the enemy or item looked at,
+// and the two numbers over the halves of its comparison picture.
+enum class TStatusLabel : std::uint8_t {
+    HeroHP,
+    HeroMaxHP,
+    HeroAttack,
+    HeroDefence,
+    HeroLevel,
+    HeroNext,
+    LookedCaption,
+    LookedHPCaption,
+    LookedHP,
+    LookedMaxHP,
+    LookedAttack,
+    LookedDefence,
+    AttackMargin,
+    DefenceMargin,
+};
+inline constexpr int StatusLabelCount = 14;
+
+// The comparison picture of the thing looked at, on black: pictures of the
+// comparison list (0 to 5) in its left and right halves; -1 leaves a half
+// black.
+struct TComparisonPicture {
+    int left = -1;
+    int right = -1;
+    bool operator==(const TComparisonPicture&) const = default;
+};
+
 // The game window as game code sees it: everything the game shows the player
-// in the village or a dungeon goes through here, the heroine's values,
+// in the village or a dungeon goes through here, the status view's labels,
 // remarks and notices and the talks too. A program-wide single object made by
 // the dungeon operator; the Qt proxy implements it, and tests and the
 // simulator bring their own.
-class IGameWindow : public TSingleInstance<IGameWindow>, public IHeroView, public ITalkView {
+class IGameWindow : public TSingleInstance<IGameWindow>, public ITalkView {
 public:
     ~IGameWindow() override = default;
 
@@ -56,6 +85,20 @@ public:
     // Shows or hides the automap, moves the heroine's values beside or above
     // the command buttons and centres the window on the main window.
     virtual void ArrangeLayout(bool withAutomap) = 0;
+
+    // The notices over the 3D view while the floor answers a turn, shown with
+    // their text or hidden; the new level's line, which remarks share.
+    virtual void ShowLevelUp(bool on) = 0;
+    virtual void ShowCollapsed(bool on) = 0;
+    virtual void ShowRecovered(bool on) = 0;
+    virtual void ShowSwordBroken(bool on) = 0;
+    virtual void ShowLevelReached(int level, bool on) = 0;
+    // The empty text hides the line.
+    virtual void ShowRemark(const std::string& sjisText) = 0;
+    // Nothing is written while there is no window.
+    virtual void SetStatusText(TStatusLabel label, const std::string& sjisText) = 0;
+    // None hides the picture.
+    virtual void ShowComparison(const std::optional<TComparisonPicture>& picture) = 0;
 
     virtual void SetFastMode(bool on) = 0;
     virtual bool FastMode() const = 0;

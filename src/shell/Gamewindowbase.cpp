@@ -3,6 +3,7 @@
 #include "activemap/Activemap.h"
 #include "platform/SjisText.h"
 #include "shell/Dungoperator.h"
+#include "shell/Statusview.h"
 #include "village/Talkoperator.h"
 
 namespace {
@@ -189,7 +190,7 @@ void TGameWindowBase::ChoiceClicked(int index) {
 }
 
 void TGameWindowBase::ClearCommand() {
-    // The status view stops showing the enemy here once it exists.
+    dungOperator.StatusView().ShowEnemy(nullptr);
 }
 
 void TGameWindowBase::AutomapPressed(int, int) {
@@ -197,14 +198,17 @@ void TGameWindowBase::AutomapPressed(int, int) {
     // once the automap exists.
 }
 
-void TGameWindowBase::ViewPressed(int, int, bool) {
-    // The pointer handler turns presses, moves and releases over the 3D view
-    // into walks and looks here once it exists.
+void TGameWindowBase::ViewPressed(int x, int y, bool leftButton) {
+    dungOperator.PointerPressed(x, y, leftButton);
 }
 
-void TGameWindowBase::ViewMoved(int, int) {}
+void TGameWindowBase::ViewMoved(int x, int y) {
+    dungOperator.PointerMoved(x, y);
+}
 
-void TGameWindowBase::ViewReleased(int, int) {}
+void TGameWindowBase::ViewReleased(int x, int y) {
+    dungOperator.PointerReleased(x, y);
+}
 
 void TGameWindowBase::NextTalkLine() {
     TTalkOperator::Instance().NextLine();

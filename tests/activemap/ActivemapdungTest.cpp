@@ -1,13 +1,13 @@
 #include "activemap/Activemapdung.h"
 
 #include "activemap/Activemapproxy.h"
-#include "actors/Fighterstatus.h"
 #include "actors/Hero.h"
 #include "actors/Onoffobjesub.h"
 #include "platform/SjisText.h"
 #include "save/Savefloar.h"
 #include "support/FakeBody.h"
 #include "support/FormatTesting.h"
+#include "support/RecordingStatus.h"
 #include "world/BlockRecords.h"
 #include "world/Dungblock.h"
 #include "world/Dungroom.h"
@@ -68,7 +68,7 @@ protected:
     }
 
     TScopedInstance<TActiveMapProxy> proxy{nullptr};
-    TScopedInstance<IFighterStatus, TQuietFighterStatus> status;
+    TScopedInstance<IFighterStatus, TRecordingStatus> status;
     THero hero{std::make_unique<TFakeBody>()};
     TSaveHero heroRecord;
     TSaveFloar save;

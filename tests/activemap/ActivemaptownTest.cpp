@@ -1,11 +1,11 @@
 #include "activemap/Activemaptown.h"
 
 #include "activemap/Activemapproxy.h"
-#include "actors/Fighterstatus.h"
 #include "actors/Hero.h"
 #include "platform/SjisText.h"
 #include "support/FakeBody.h"
 #include "support/FormatTesting.h"
+#include "support/RecordingStatus.h"
 #include "village/People.h"
 #include "world/Dungblock.h"
 #include "world/Dungwall.h"
@@ -36,7 +36,7 @@ protected:
     }
 
     TScopedInstance<TActiveMapProxy> proxy{nullptr};
-    TScopedInstance<IFighterStatus, TQuietFighterStatus> status;
+    TScopedInstance<IFighterStatus, TRecordingStatus> status;
     THero hero{std::make_unique<TFakeBody>()};
     TSaveHero heroRecord;
     TPeople person{std::make_unique<TFakeBody>(),

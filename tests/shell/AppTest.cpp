@@ -8,6 +8,7 @@
 #include "platform/SjisText.h"
 #include "shell/Dungoperator.h"
 #include "shell/FakeActiveMap.h"
+#include "shell/Statusview.h"
 #include "support/TempFolder.h"
 #include "support/TestBundle.h"
 #include "support/TestContent.h"
@@ -51,10 +52,10 @@ TEST_F(HeadlessApp, MakesTheProgramObjectsInOrderRunsStepsAndReleasesThemAll) {
                 "TEnemyFactory",   "TDungActFactory", "THerosBase",       "IGameWindow",
                 "TThr_Game",       "IEntranceScreen", "IEquipScreen",     "TPeopleBase",
                 "TActiveMapProxy", "IFighterStatus",  "IAutoMapping",     "TTalkOperator",
-                "TEventOperator",  "TAreaOperator"}));
+                "TEventOperator",  "TMouseCurOpe",    "TAreaOperator"}));
         EXPECT_EQ(&THerosBase::Instance().GetHero().View(),
-                  static_cast<IHeroView*>(platform.gameWindow))
-            << "what the heroine shows goes to the game window";
+                  static_cast<IHeroView*>(&app.DungOperator().StatusView()))
+            << "what the heroine shows goes to the status view";
         EXPECT_EQ(mainWindow.calls, "dialogs ");
 
         TFakeActiveMap* map = nullptr;

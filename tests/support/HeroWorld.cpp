@@ -15,7 +15,7 @@ THeroWorld::THeroWorld() {
     holder = std::make_unique<TScopedInstance<THerosBase>>(**factory);
     THerosBase::Instance().BindOutputs(&view, &links);
     proxy = std::make_unique<TScopedInstance<TActiveMapProxy>>(&scenes);
-    status = std::make_unique<TScopedInstance<IFighterStatus, TQuietFighterStatus>>();
+    status = std::make_unique<TScopedInstance<IFighterStatus, TRecordingStatus>>();
 }
 
 THero& THeroWorld::PutHero(TTestMap& map, int x, int y, std::uint8_t dir) {

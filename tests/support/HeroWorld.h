@@ -3,7 +3,6 @@
 #include "activemap/Activemapproxy.h"
 #include "actors/Dungactfactory.h"
 #include "actors/Enemy.h"
-#include "actors/Fighterstatus.h"
 #include "actors/Hero.h"
 #include "actors/Herosbase.h"
 #include "platform/SingleInstance.h"
@@ -12,6 +11,7 @@
 #include "support/FakeBody.h"
 #include "support/RecordingHero.h"
 #include "support/RecordingScenes.h"
+#include "support/RecordingStatus.h"
 #include "support/TempFolder.h"
 
 #include <cstdint>
@@ -55,6 +55,6 @@ private:
     std::unique_ptr<TScopedInstance<TDungActFactory>> factory;
     std::unique_ptr<TScopedInstance<THerosBase>> holder;
     std::unique_ptr<TScopedInstance<TActiveMapProxy>> proxy;
-    std::unique_ptr<TScopedInstance<IFighterStatus, TQuietFighterStatus>> status;
+    std::unique_ptr<TScopedInstance<IFighterStatus, TRecordingStatus>> status;
     std::vector<std::unique_ptr<TEnemy>> enemies;
 };

@@ -7,11 +7,11 @@
 #include "shell/Gamewindowbase.h"
 #include "shell/Mainwindow.h"
 #include "shell/PlatformBundle.h"
-#include "support/RecordingHero.h"
 #include "support/RecordingMessages.h"
 #include "village/Entrancechoice.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,11 +32,16 @@ public:
         return was;
     }
     bool HasWindow() const override { return open; }
-    void ShowHero(THero& hero) override { heroView.ShowHero(hero); }
-    void UpdateHeroPower(THero& hero) override { heroView.UpdateHeroPower(hero); }
-    void UpdateNext(THero& hero) override { heroView.UpdateNext(hero); }
-    void UpdateComparison() override { heroView.UpdateComparison(); }
-    void ForgetItem(const TItemActer& item) override { heroView.ForgetItem(item); }
+    void SetStatusText(TStatusLabel label, const std::string& sjisText) override {
+        if (open) {
+            labels[label] = sjisText;
+        }
+    }
+    void ShowComparison(const std::optional<TComparisonPicture>& picture) override {
+        if (open) {
+            comparison = picture;
+        }
+    }
     TViewParams ViewParams() const override { return {nullptr, 0, 491, 504}; }
     void ArrangeLayout(bool withAutomap) override { automapShown = withAutomap; }
     void ShowTalk(const std::string& sjisText, bool isLast) override {
@@ -56,8 +61,10 @@ public:
         return {point.x + 100, point.y + 50};
     }
 
-    // What the heroine showed besides her remarks.
-    TRecordingHeroView heroView;
+    // What the status view wrote, by label; the comparison picture, none
+    // while hidden.
+    std::map<TStatusLabel, std::string> labels;
+    std::optional<TComparisonPicture> comparison;
     // What the two panels over the 3D view show (the remarks in the second);
     // none while hidden.
     std::optional<TNoticeLine> notice;

@@ -1,8 +1,8 @@
 #include "support/TestMap.h"
 
 #include "activemap/Activemapproxy.h"
-#include "actors/Fighterstatus.h"
 #include "actors/Hero.h"
+#include "support/RecordingStatus.h"
 #include "world/Dungwall.h"
 #include "world/Iautomapping.h"
 
@@ -83,7 +83,7 @@ void TTestMap::Build(const std::vector<std::string_view>& rows) {
     }
     ownsStatus = !IFighterStatus::HasInstance();
     if (ownsStatus) {
-        IFighterStatus::AdoptInstance(std::make_unique<TQuietFighterStatus>());
+        IFighterStatus::AdoptInstance(std::make_unique<TRecordingStatus>());
     }
     ownsAutoMapping = !IAutoMapping::HasInstance();
     if (ownsAutoMapping) {

@@ -9,7 +9,6 @@
 #include "actors/Box.h"
 #include "actors/Dungactfactory.h"
 #include "actors/Enemy.h"
-#include "actors/Fighterstatus.h"
 #include "actors/Floaractersub.h"
 #include "actors/Hero.h"
 #include "actors/Herosbase.h"
@@ -24,6 +23,7 @@
 #include "support/FormatTesting.h"
 #include "support/ObjeFolder.h"
 #include "support/RecordingHero.h"
+#include "support/RecordingStatus.h"
 #include "support/TestContent.h"
 #include "village/Eventoperator.h"
 #include "village/People.h"
@@ -77,7 +77,7 @@ protected:
     }
 
     TScopedInstance<TActiveMapProxy> proxy{nullptr};
-    TScopedInstance<IFighterStatus, TQuietFighterStatus> status;
+    TScopedInstance<IFighterStatus, TRecordingStatus> status;
     std::unique_ptr<TObjeFactory> objes;
     std::unique_ptr<TActerFactory> acters;
     std::unique_ptr<TActerBodySource> sceneryBodies;

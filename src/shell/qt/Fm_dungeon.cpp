@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
+#include <tuple>
 
 namespace {
 
@@ -56,6 +58,14 @@ QLabel* Value(QWidget* parent, const char* name, QRect place, const QColor* back
         SetColours(*label, *background, Qt::white);
     }
     return label;
+}
+
+QGroupBox* Group(QWidget* parent, const QString& title, const char* name, QRect place) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(place);
+    SetPixelFont(*group, 16, false);
+    return group;
 }
 
 TPanel* Notice(QWidget* parent, const char* name, QRect place) {
@@ -217,72 +227,84 @@ void TFormDung::BuildAutomap() {
 }
 
 void TFormDung::BuildHeroValues() {
-    groupBox1 = new QGroupBox(QStringLiteral("プロパティ"), this);
-    groupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    groupBox1->setGeometry(502, 120, 137, 119);
-    SetPixelFont(*groupBox1, 16, false);
+    groupBox1 = Group(this, QStringLiteral("プロパティ"), "GroupBox1", {502, 120, 137, 119});
     Caption(groupBox1, QStringLiteral("HP"), 8, 24);
-    label6 = Value(groupBox1, "Label6", {38, 22, 38, 20});
+    StatusLabel(TStatusLabel::HeroHP) = Value(groupBox1, "Label6", {38, 22, 38, 20});
     Caption(groupBox1, QStringLiteral("/"), 80, 24);
-    label7 = Value(groupBox1, "Label7", {88, 22, 38, 20});
+    StatusLabel(TStatusLabel::HeroMaxHP) = Value(groupBox1, "Label7", {88, 22, 38, 20});
     Caption(groupBox1, QStringLiteral("攻撃"), 8, 46);
-    label8 = Value(groupBox1, "Label8", {56, 44, 70, 20}, &ValueRed);
+    StatusLabel(TStatusLabel::HeroAttack) = Value(groupBox1, "Label8", {56, 44, 70, 20}, &ValueRed);
     Caption(groupBox1, QStringLiteral("防御"), 8, 68);
-    label9 = Value(groupBox1, "Label9", {56, 66, 70, 20}, &Navy);
+    StatusLabel(TStatusLabel::HeroDefence) = Value(groupBox1, "Label9", {56, 66, 70, 20}, &Navy);
     Caption(groupBox1, QStringLiteral("レベル"), 8, 92);
-    label10 = Value(groupBox1, "Label10", {56, 90, 20, 20});
+    StatusLabel(TStatusLabel::HeroLevel) = Value(groupBox1, "Label10", {56, 90, 20, 20});
     Caption(groupBox1, QStringLiteral("NEXT"), 80, 92);
-    label23 = Value(groupBox1, "Label23", {110, 90, 20, 20});
-}
-
-void TFormDung::ShowHeroValues(int hp, int maxHp, int attack, int defence, int level, int next) {
-    label6->setNum(hp);
-    label7->setNum(maxHp);
-    label10->setNum(level);
-    ShowHeroPower(attack, defence);
-    ShowNext(next);
-}
-
-void TFormDung::ShowHeroPower(int attack, int defence) {
-    label8->setNum(attack);
-    label9->setNum(defence);
-}
-
-void TFormDung::ShowNext(int next) {
-    label23->setNum(next);
+    StatusLabel(TStatusLabel::HeroNext) = Value(groupBox1, "Label23", {110, 90, 20, 20});
 }
 
 void TFormDung::BuildLookedAtValues() {
-    auto* box = new QGroupBox(QStringLiteral("敵のプロパティ"), this);
-    box->setObjectName(QStringLiteral("GroupBox2"));
-    box->setGeometry(650, 394, 137, 107);
-    SetPixelFont(*box, 16, false);
-    auto* hp = Caption(box, QStringLiteral("HP"), 8, 22);
+    groupBox2 = Group(this, QStringLiteral("敵のプロパティ"), "GroupBox2", {650, 394, 137, 107});
+    QLabel* hp = Caption(groupBox2, QStringLiteral("HP"), 8, 22);
     hp->setObjectName(QStringLiteral("Label11"));
-    Value(box, "Label16", {38, 20, 38, 20});
-    Caption(box, QStringLiteral("/"), 80, 22);
-    Value(box, "Label17", {88, 20, 38, 20});
-    Caption(box, QStringLiteral("攻撃"), 8, 42);
-    Value(box, "Label18", {56, 40, 70, 18}, &Navy);
-    Caption(box, QStringLiteral("防御"), 8, 60);
-    Value(box, "Label19", {56, 58, 70, 18}, &ValueRed);
+    StatusLabel(TStatusLabel::LookedHPCaption) = hp;
+    StatusLabel(TStatusLabel::LookedHP) = Value(groupBox2, "Label16", {38, 20, 38, 20});
+    Caption(groupBox2, QStringLiteral("/"), 80, 22);
+    StatusLabel(TStatusLabel::LookedMaxHP) = Value(groupBox2, "Label17", {88, 20, 38, 20});
+    Caption(groupBox2, QStringLiteral("攻撃"), 8, 42);
+    StatusLabel(TStatusLabel::LookedAttack) = Value(groupBox2, "Label18", {56, 40, 70, 18}, &Navy);
+    Caption(groupBox2, QStringLiteral("防御"), 8, 60);
+    StatusLabel(TStatusLabel::LookedDefence) =
+        Value(groupBox2, "Label19", {56, 58, 70, 18}, &ValueRed);
 
-    auto* clear = new TSpeedButton(box, QStringLiteral("クリア"), 0);
+    auto* clear = new TSpeedButton(groupBox2, QStringLiteral("クリア"), 0);
     clear->setObjectName(QStringLiteral("SpeedButton12"));
     clear->setGeometry(8, 80, 50, 22);
     connect(clear, &QToolButton::clicked, this, [this] { commands.ClearCommand(); });
 
-    auto* comparison = new QLabel(box);
-    comparison->setObjectName(QStringLiteral("Image2"));
-    comparison->setGeometry(62, 80, 67, 22);
-    SetColours(*comparison, Qt::black, Qt::white);
-    for (const auto& [name, left] : {std::pair{"LabelAtkCan", 0}, std::pair{"LabelDefCan", 35}}) {
-        auto* number = new QLabel(comparison);
+    image2 = new QLabel(groupBox2);
+    image2->setObjectName(QStringLiteral("Image2"));
+    image2->setGeometry(62, 80, 67, 22);
+    SetColours(*image2, Qt::black, Qt::white);
+    for (const auto& [label, name, left] :
+         {std::tuple{TStatusLabel::AttackMargin, "LabelAtkCan", 0},
+          std::tuple{TStatusLabel::DefenceMargin, "LabelDefCan", 35}}) {
+        auto* number = new QLabel(image2);
         number->setObjectName(QString::fromLatin1(name));
         number->setGeometry(left, 0, 32, 22);
         number->setAlignment(Qt::AlignCenter);
         number->setAttribute(Qt::WA_TranslucentBackground);
+        StatusLabel(label) = number;
     }
+}
+
+QLabel*& TFormDung::StatusLabel(TStatusLabel label) {
+    return statusLabels[static_cast<std::size_t>(label)];
+}
+
+void TFormDung::ShowStatusText(TStatusLabel label, const QString& text) {
+    if (label == TStatusLabel::LookedCaption) {
+        groupBox2->setTitle(text);
+        return;
+    }
+    StatusLabel(label)->setText(text);
+}
+
+void TFormDung::ShowComparison(const std::optional<TComparisonPicture>& picture) {
+    if (!picture) {
+        image2->hide();
+        return;
+    }
+    QPixmap drawn(image2->size());
+    drawn.fill(Qt::black);
+    QPainter painter(&drawn);
+    for (const auto& [index, left] : {std::pair{picture->left, 0}, std::pair{picture->right, 35}}) {
+        if (index >= 0 && index < static_cast<int>(imageList2.size())) {
+            painter.drawPixmap(left, 0, imageList2[static_cast<std::size_t>(index)]);
+        }
+    }
+    painter.end();
+    image2->setPixmap(drawn);
+    image2->show();
 }
 
 TSpeedButton* TFormDung::MoveButton(QWidget* parent, const char* name, const QString& caption,

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "shell/Gamekeys.h"
+#include "shell/Gamewindow.h"
 
 #include <QPixmap>
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QFrame;
@@ -45,10 +48,10 @@ public:
     const std::vector<QPixmap>& ImageList1() const { return imageList1; }
     const std::vector<QPixmap>& ImageList2() const { return imageList2; }
 
-    // The heroine's values in the group "プロパティ".
-    void ShowHeroValues(int hp, int maxHp, int attack, int defence, int level, int next);
-    void ShowHeroPower(int attack, int defence);
-    void ShowNext(int next);
+    // A value label of the two property groups, or the caption of the
+    // looked-at thing's group.
+    void ShowStatusText(TStatusLabel label, const QString& text);
+    void ShowComparison(const std::optional<TComparisonPicture>& picture);
 
     // Told when the window closes, whoever closes it.
     std::function<void()> whenClosed;
@@ -67,6 +70,7 @@ private:
     void BuildHeroValues();
     void BuildLookedAtValues();
     void BuildCommands();
+    QLabel*& StatusLabel(TStatusLabel label);
     TSpeedButton* MoveButton(QWidget* parent, const char* name, const QString& caption, int tag,
                              int left, int top);
 
@@ -80,12 +84,10 @@ private:
     QListWidget* listBox1 = nullptr;
     QLabel* image1 = nullptr;
     QGroupBox* groupBox1 = nullptr;
-    QLabel* label6 = nullptr;
-    QLabel* label7 = nullptr;
-    QLabel* label8 = nullptr;
-    QLabel* label9 = nullptr;
-    QLabel* label10 = nullptr;
-    QLabel* label23 = nullptr;
+    QGroupBox* groupBox2 = nullptr;
+    QLabel* image2 = nullptr;
+    // By TStatusLabel; none for the caption, which is groupBox2's title.
+    std::array<QLabel*, StatusLabelCount> statusLabels{};
     TPanel* panel7 = nullptr;
     std::vector<QPixmap> imageList1;
     std::vector<QPixmap> imageList2;

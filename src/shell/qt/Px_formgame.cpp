@@ -1,6 +1,5 @@
 #include "shell/qt/Px_formgame.h"
 
-#include "actors/Hero.h"
 #include "platform/qt/QtText.h"
 #include "shell/Dungoperator.h"
 #include "shell/qt/Cursortable.h"
@@ -112,31 +111,16 @@ void TPX_FormGame::ShowChoices(const std::vector<std::string>& sjisTexts) {
     list.show();
 }
 
-void TPX_FormGame::ShowHero(THero& hero) {
+void TPX_FormGame::SetStatusText(TStatusLabel label, const std::string& sjisText) {
     if (TFormDung* shown = Form()) {
-        shown->ShowHeroValues(hero.GetHP(), hero.GetMaxHP(), hero.GetAttack(), hero.GetDefence(),
-                              hero.GetLevel(), hero.Record().next);
+        shown->ShowStatusText(label, ToQt(sjisText));
     }
 }
 
-void TPX_FormGame::UpdateHeroPower(THero& hero) {
+void TPX_FormGame::ShowComparison(const std::optional<TComparisonPicture>& picture) {
     if (TFormDung* shown = Form()) {
-        shown->ShowHeroPower(hero.GetAttack(), hero.GetDefence());
+        shown->ShowComparison(picture);
     }
-}
-
-void TPX_FormGame::UpdateNext(THero& hero) {
-    if (TFormDung* shown = Form()) {
-        shown->ShowNext(hero.Record().next);
-    }
-}
-
-void TPX_FormGame::UpdateComparison() {
-    // The status view compares what is looked at here once it exists.
-}
-
-void TPX_FormGame::ForgetItem(const TItemActer&) {
-    // The status view stops showing a taken item here once it exists.
 }
 
 bool TPX_FormGame::TalkShown() const {

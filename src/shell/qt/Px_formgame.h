@@ -28,11 +28,8 @@ public:
     void ArrangeLayout(bool withAutomap) override;
     void ShowTalk(const std::string& sjisText, bool isLast) override;
     void ShowChoices(const std::vector<std::string>& sjisTexts) override;
-    void ShowHero(THero& hero) override;
-    void UpdateHeroPower(THero& hero) override;
-    void UpdateNext(THero& hero) override;
-    void UpdateComparison() override;
-    void ForgetItem(const TItemActer& item) override;
+    void SetStatusText(TStatusLabel label, const std::string& sjisText) override;
+    void ShowComparison(const std::optional<TComparisonPicture>& picture) override;
     std::optional<TViewSize> ViewSize() const override;
     TWindowPoint PointerInView() const override;
     TWindowPoint ClientToScreen(TWindowPoint point) const override;

@@ -6,6 +6,7 @@
 #include "platform/SjisText.h"
 #include "shell/App.h"
 #include "shell/FakeActiveMap.h"
+#include "shell/Statusview.h"
 #include "shell/Thr_game.h"
 #include "shell/qt/Fm_dungeon.h"
 #include "shell/qt/Gamecontrols.h"
@@ -169,9 +170,9 @@ TEST_F(DungOperator, RetryAsksOnlyInADungeonWhenSavingWouldBeAllowed) {
     EXPECT_EQ(seam->questions, std::vector<std::string>{Sjis("脱出して村に戻りますか？")});
 }
 
-TEST_F(DungOperator, TheHeroineShowsHerValuesAndRemarksInTheGameWindow) {
+TEST_F(DungOperator, TheHeroineShowsHerValuesFromTheSceneEntryOnAndRemarksInTheGameWindow) {
     THero& hero = THerosBase::Instance().GetHero();
-    EXPECT_EQ(&hero.View(), static_cast<IHeroView*>(&IGameWindow::Instance()));
+    EXPECT_EQ(&hero.View(), static_cast<IHeroView*>(&dungOperator->StatusView()));
     TDungBlock block;
     TSaveHero record;
     record.hp = 4;
@@ -183,7 +184,6 @@ TEST_F(DungOperator, TheHeroineShowsHerValuesAndRemarksInTheGameWindow) {
     hero.PlaceHero(&block, record);
     Enter(THeroWhereabouts::Dungeon, 1);
     auto& proxy = static_cast<TPX_FormGame&>(IGameWindow::Instance());
-    proxy.ShowHero(hero);
     const auto text = [&](const char* label) {
         return proxy.Form()->findChild<QLabel*>(QString::fromLatin1(label))->text();
     };
@@ -194,7 +194,7 @@ TEST_F(DungOperator, TheHeroineShowsHerValuesAndRemarksInTheGameWindow) {
     EXPECT_EQ(text("Label10"), QStringLiteral("2"));
     EXPECT_EQ(text("Label23"), QStringLiteral("1"));
     record.next = 0;
-    proxy.UpdateNext(hero);
+    hero.View().UpdateNext(hero);
     EXPECT_EQ(text("Label23"), QStringLiteral("0"));
 
     proxy.ShowRemark(Sjis("銅の剣 を手に入れた"));

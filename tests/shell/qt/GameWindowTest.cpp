@@ -3,6 +3,7 @@
 #include "shell/App.h"
 #include "shell/Dungoperator.h"
 #include "shell/FakeActiveMap.h"
+#include "shell/qt/Cursortable.h"
 #include "shell/qt/Fm_dungeon.h"
 #include "shell/qt/Gamecontrols.h"
 #include "shell/qt/Memoex.h"
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextCursor>
@@ -118,7 +120,8 @@ TEST_F(GameWindow, EveryControlAtItsPlace) {
     EXPECT_EQ(Control<QLabel>("Panel2")->text(), QStringLiteral("▼"));
     EXPECT_EQ(Control<QLabel>("Panel7")->text(), QStringLiteral("高速モード"));
     EXPECT_EQ(Control<QGroupBox>("GroupBox1")->title(), QStringLiteral("プロパティ"));
-    EXPECT_EQ(Control<QGroupBox>("GroupBox2")->title(), QStringLiteral("敵のプロパティ"));
+    EXPECT_EQ(Control<QGroupBox>("GroupBox2")->title(), QStringLiteral("外部プロパティ"))
+        << "nothing is looked at";
     EXPECT_EQ(Control<QLabel>("Label11")->text(), QStringLiteral("HP"));
     for (const char* name :
          {"Label6", "Label7", "Label8", "Label9", "Label10", "Label23", "Label16", "Label17",
@@ -344,6 +347,79 @@ TEST_F(GameWindow, PicturesAreCutIntoTheirTiles) {
             << error.what();
     }
     EXPECT_FALSE(Proxy().HasWindow());
+}
+
+TEST_F(GameWindow, ThePointerOverTheViewWalksTowardItAndItsCursorShowsWhere) {
+    QWidget* view = Form().Panel3();
+    const auto shows = [view](int number) {
+        return view->cursor().pixmap().toImage() ==
+               TCursorTable::Instance().Cursor(number).pixmap().toImage();
+    };
+    // Moves without a button as the window system delivers them: Qt's own
+    // test moves go through the screen's cursor and arrive late.
+    const auto hover = [view](QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(view, &move);
+    };
+    // North of the heroine's place, then held and dragged east.
+    hover({245, 100});
+    EXPECT_TRUE(shows(1)) << "north";
+    EXPECT_EQ(Order(), NoOrder);
+    QTest::mousePress(view, Qt::LeftButton, {}, {245, 100});
+    EXPECT_EQ(Order(), TOrder(das_MoveOrder, DW_North));
+    QTest::mouseMove(view, {400, 210});
+    EXPECT_EQ(Order(), TOrder(das_MoveOrder, DW_East)) << "the held walk follows the pointer";
+    EXPECT_TRUE(shows(3)) << "east";
+    QTest::mouseRelease(view, Qt::LeftButton, {}, {400, 210});
+    EXPECT_EQ(Order(), Stop);
+
+    // The other button dashes, in the fast shape.
+    hover({100, 400});
+    EXPECT_TRUE(shows(6)) << "south-west";
+    QTest::mousePress(view, Qt::RightButton, {}, {100, 400});
+    EXPECT_EQ(Order(), TOrder(das_Dash, DW_SouthWest));
+    EXPECT_TRUE(shows(6 + 8));
+    QTest::mouseRelease(view, Qt::RightButton, {}, {100, 400});
+    EXPECT_EQ(Order(), Stop);
+
+    // Over the heroine herself a press acts.
+    hover({245, 200});
+    EXPECT_TRUE(shows(18)) << "Action";
+    QTest::mousePress(view, Qt::LeftButton, {}, {245, 200});
+    EXPECT_EQ(Order().first, das_ActOrder);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, {245, 200});
+    EXPECT_EQ(Order(), Stop);
+
+    // In fast mode the arrows take their fast shape.
+    QTest::mouseClick(Form().Panel7(), Qt::LeftButton);
+    hover({245, 100});
+    EXPECT_TRUE(shows(1 + 8));
+}
+
+TEST_F(GameWindow, TheComparisonPictureIsDrawnFromItsTilesWithTheNumbersOverIt) {
+    auto* picture = Control<QLabel>("Image2");
+    EXPECT_FALSE(picture->isVisibleTo(&Form())) << "nothing looked at";
+    Proxy().ShowComparison(TComparisonPicture{4, 3});
+    Proxy().SetStatusText(TStatusLabel::AttackMargin, "2");
+    Proxy().SetStatusText(TStatusLabel::LookedCaption, Sjis("スライム"));
+    ASSERT_TRUE(picture->isVisibleTo(&Form()));
+    const QImage drawn = picture->pixmap().toImage();
+    const auto tile = [&](int index, int width) {
+        return Form()
+            .ImageList2()[static_cast<std::size_t>(index)]
+            .toImage()
+            .convertToFormat(drawn.format())
+            .copy(0, 0, width, 22);
+    };
+    EXPECT_EQ(drawn.copy(0, 0, 35, 22), tile(4, 35)) << "the left half";
+    EXPECT_EQ(drawn.copy(35, 0, 32, 22), tile(3, 32)) << "the right half, cut by the picture";
+    EXPECT_EQ(Control<QLabel>("LabelAtkCan")->text(), QStringLiteral("2"));
+    EXPECT_EQ(Control<QGroupBox>("GroupBox2")->title(), QStringLiteral("スライム"));
+    Proxy().ShowComparison(TComparisonPicture{});
+    EXPECT_EQ(picture->pixmap().toImage().pixelColor(10, 10), QColor(Qt::black)) << "cleared";
+    Proxy().ShowComparison(std::nullopt);
+    EXPECT_FALSE(picture->isVisibleTo(&Form()));
 }
 
 TEST_F(GameWindow, WithoutAWindowItsQueriesAnswerNothing) {
