@@ -22,34 +22,37 @@ TLook LookOf(TVerdict verdict) {
     }
 }
 
+// The icons keep to the left third and the mark to the right, inside the 32
+// columns the status view shows of its right-hand picture, so that its
+// number stands readable between them.
 void Sword(TImage& image, TRgb blade) {
-    StrokeLine(image, {6, 17}, {19, 4}, 3, blade);
-    FillPolygon(image, {{17.5, 3.5}, {21, 1}, {20.5, 6}}, blade);
-    StrokeLine(image, {3, 12}, {11, 20}, 2, {214, 170, 50});
-    StrokeLine(image, {3, 20}, {6, 17}, 2.5, {120, 72, 30});
+    StrokeLine(image, {4.6, 14.7}, {12.4, 6.9}, 2, blade);
+    FillPolygon(image, {{11.5, 6.6}, {13.6, 5.1}, {13.3, 8.1}}, blade);
+    StrokeLine(image, {2.8, 11.7}, {7.6, 16.5}, 1.4, {214, 170, 50});
+    StrokeLine(image, {2.8, 16.5}, {4.6, 14.7}, 1.8, {120, 72, 30});
 }
 
 void Shield(TImage& image, TRgb face, bool cracked) {
-    const TPolygon outline = {{3, 2}, {19, 2}, {19, 10}, {11, 20}, {3, 10}};
+    const TPolygon outline = {{2.8, 5.7}, {12.4, 5.7}, {12.4, 10.5}, {7.6, 16.5}, {2.8, 10.5}};
     FillPolygon(image, outline, {230, 230, 236});
-    FillPolygon(image, {{4.5, 3.5}, {17.5, 3.5}, {17.5, 9.5}, {11, 18}, {4.5, 9.5}}, face);
-    StrokeLine(image, {11, 4}, {11, 16}, 1.2, {230, 230, 236});
+    FillPolygon(image, {{3.7, 6.6}, {11.5, 6.6}, {11.5, 10.2}, {7.6, 15.3}, {3.7, 10.2}}, face);
+    StrokeLine(image, {7.6, 6.9}, {7.6, 14.1}, 1, {230, 230, 236});
     if (cracked) {
-        StrokeLine(image, {8, 3}, {12, 9}, 1.3, {20, 10, 10});
-        StrokeLine(image, {12, 9}, {9, 14}, 1.3, {20, 10, 10});
+        StrokeLine(image, {5.8, 6.3}, {8.2, 9.9}, 1, {20, 10, 10});
+        StrokeLine(image, {8.2, 9.9}, {6.4, 12.9}, 1, {20, 10, 10});
     }
 }
 
 // Up for better, down for worse, "=" for just even, at the picture's right.
 void Mark(TImage& image, TVerdict verdict, TRgb c) {
     if (verdict == TVerdict::Even) {
-        image.FillRect(24, 8, 7, 2, c);
-        image.FillRect(24, 12, 7, 2, c);
+        image.FillRect(25, 8, 6, 2, c);
+        image.FillRect(25, 12, 6, 2, c);
     } else if (verdict == TVerdict::Better) {
-        FillPolygon(image, {{27.5, 5}, {32, 11}, {23, 11}}, c);
+        FillPolygon(image, {{27.5, 5}, {31, 11}, {24, 11}}, c);
         image.FillRect(26, 11, 3, 5, c);
     } else {
-        FillPolygon(image, {{27.5, 17}, {32, 11}, {23, 11}}, c);
+        FillPolygon(image, {{27.5, 17}, {31, 11}, {24, 11}}, c);
         image.FillRect(26, 6, 3, 5, c);
     }
 }

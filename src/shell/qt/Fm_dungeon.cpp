@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <tuple>
 
 namespace {
@@ -237,9 +238,9 @@ void TFormDung::BuildHeroValues() {
     Caption(groupBox1, QStringLiteral("防御"), 8, 68);
     StatusLabel(TStatusLabel::HeroDefence) = Value(groupBox1, "Label9", {56, 66, 70, 20}, &Navy);
     Caption(groupBox1, QStringLiteral("レベル"), 8, 92);
-    StatusLabel(TStatusLabel::HeroLevel) = Value(groupBox1, "Label10", {56, 90, 20, 20});
-    Caption(groupBox1, QStringLiteral("NEXT"), 80, 92);
-    StatusLabel(TStatusLabel::HeroNext) = Value(groupBox1, "Label23", {110, 90, 20, 20});
+    StatusLabel(TStatusLabel::HeroLevel) = Value(groupBox1, "Label10", {52, 90, 18, 20});
+    Caption(groupBox1, QStringLiteral("NEXT"), 74, 92);
+    StatusLabel(TStatusLabel::HeroNext) = Value(groupBox1, "Label23", {112, 90, 18, 20});
 }
 
 void TFormDung::BuildLookedAtValues() {
@@ -268,11 +269,16 @@ void TFormDung::BuildLookedAtValues() {
     for (const auto& [label, name, left] :
          {std::tuple{TStatusLabel::AttackMargin, "LabelAtkCan", 0},
           std::tuple{TStatusLabel::DefenceMargin, "LabelDefCan", 35}}) {
+        // Between the picture's icon and its mark.
         auto* number = new QLabel(image2);
         number->setObjectName(QString::fromLatin1(name));
-        number->setGeometry(left, 0, 32, 22);
+        number->setGeometry(left + 12, 0, 13, 22);
         number->setAlignment(Qt::AlignCenter);
         number->setAttribute(Qt::WA_TranslucentBackground);
+        QPalette white = number->palette();
+        white.setColor(QPalette::WindowText, Qt::white);
+        number->setPalette(white);
+        SetPixelFont(*number, 12, true);
         StatusLabel(label) = number;
     }
 }

@@ -46,27 +46,39 @@ protected:
 
     TPX_FormGame& Proxy() const { return static_cast<TPX_FormGame&>(IGameWindow::Instance()); }
 
-    // Stands the heroine two cells south of the first enemy that leaves room
-    // for her there, the camera following her at the next frame.
+    // Stands the heroine on a free cell a little south of the first enemy
+    // that leaves room for her there, the camera following her at the next
+    // frame.
     IDungActer* StandBeforeAnEnemy() {
         IActiveMap& map = *dungOperator->ActiveMap();
         for (std::size_t i = 0; i < map.EnemyCount(); ++i) {
             IDungActer* enemy = map.EnemyAt(i);
-            const TDungBlock& at = *enemy->GetBlock();
-            if (at.GetY() + 2 >= map.GetHeight()) {
-                continue;
+            if (TDungBlock* spot = FreeCellSouthOf(map, *enemy->GetBlock())) {
+                IDungActer& hero = *map.GetHeroActer();
+                const auto [x, y, z] = map.HeroPosition();
+                hero.GetBlock()->ClearGuest();
+                hero.MoveTo(spot);
+                spot->SetGuest(&hero);
+                hero.Move(WorldXOfBlock(spot->GetX()) - x, 0.0f, WorldZOfBlock(spot->GetY()) - z);
+                return enemy;
             }
-            TDungBlock* spot = map.BlockAt(at.GetX(), at.GetY() + 2);
-            if (!spot->IsFreeForHero()) {
-                continue;
+        }
+        return nullptr;
+    }
+
+    static TDungBlock* FreeCellSouthOf(const IActiveMap& map, const TDungBlock& at) {
+        for (const int down : {2, 3, 1}) {
+            for (const int side : {0, -1, 1}) {
+                const int x = at.GetX() + side;
+                const int y = at.GetY() + down;
+                if (x < 0 || x >= map.GetWidth() || y >= map.GetHeight()) {
+                    continue;
+                }
+                TDungBlock* spot = map.BlockAt(x, y);
+                if (spot->IsFreeForHero()) {
+                    return spot;
+                }
             }
-            IDungActer& hero = *map.GetHeroActer();
-            const auto [x, y, z] = map.HeroPosition();
-            hero.GetBlock()->ClearGuest();
-            hero.MoveTo(spot);
-            spot->SetGuest(&hero);
-            hero.Move(WorldXOfBlock(spot->GetX()) - x, 0.0f, WorldZOfBlock(spot->GetY()) - z);
-            return enemy;
         }
         return nullptr;
     }
