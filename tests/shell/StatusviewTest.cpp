@@ -1,6 +1,8 @@
 #include "shell/Statusview.h"
 
+#include "activemap/Activemap.h"
 #include "platform/SjisText.h"
+#include "save/Savedungeon.h"
 #include "shell/SceneWorld.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +197,20 @@ TEST_F(StatusView, LeavingTheSceneForgetsWhatWasLookedAt) {
     Operator().ClearScene();
     EXPECT_EQ(Status().ShownEnemy(), nullptr);
     EXPECT_EQ(Status().BlockAtScreen(ViewProj(), 245, 203), nullptr) << "no map, nothing picked";
+}
+
+
+TEST_F(StatusView, TakingTheStairsForgetsTheEnemyLookedAt) {
+    Operator().EnterDungeon(0, false);
+    IActiveMap& floor = *Operator().ActiveMap();
+    ASSERT_GT(floor.EnemyCount(), 0u);
+    Status().ShowEnemy(floor.EnemyAt(0)->AsFighter());
+    ASSERT_NE(Status().ShownEnemy(), nullptr);
+    CurrentDungeonSave().hero.floar = 2;
+    Operator().ChangeFloor();
+    EXPECT_EQ(Status().ShownEnemy(), nullptr);
+    EXPECT_EQ(Label(TStatusLabel::LookedCaption), Sjis("外部プロパティ"));
+    EXPECT_EQ(Label(TStatusLabel::HeroHP), "5") << "her values stay";
 }
 
 } // namespace
