@@ -31,6 +31,8 @@
 #include <chrono>
 #include <ctime>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -575,16 +577,24 @@ QPixmap TSimRunner::Picture() const {
     }
     // No game window, or a dialog over it: the main window as the player sees
     // it, with the game window, the story screen, the help and a modal dialog
-    // over it where they stand.
-    QPixmap picture = window->grab();
-    QPainter painter(&picture);
+    // over it where they stand; a dialog reaching past the main window widens
+    // the picture.
     const QPoint origin = window->mapToGlobal(QPoint(0, 0));
+    std::vector<std::pair<QPoint, QPixmap>> layers = {{QPoint(0, 0), window->grab()}};
+    QRect bounds(QPoint(0, 0), layers.front().second.size());
     for (QWidget* above :
          {static_cast<QWidget*>(window->Story()), static_cast<QWidget*>(window->HelpWindow()),
           QApplication::activeModalWidget()}) {
         if (above && above->isVisible()) {
-            painter.drawPixmap(above->mapToGlobal(QPoint(0, 0)) - origin, above->grab());
+            layers.emplace_back(above->mapToGlobal(QPoint(0, 0)) - origin, above->grab());
+            bounds |= QRect(layers.back().first, layers.back().second.size());
         }
+    }
+    QPixmap picture(bounds.size());
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    for (const auto& [at, layer] : layers) {
+        painter.drawPixmap(at - bounds.topLeft(), layer);
     }
     return picture;
 }
