@@ -11,6 +11,11 @@
 #include <utility>
 #include <vector>
 
+TCarriedState::TCarriedState() = default;
+TCarriedState::~TCarriedState() = default;
+TCarriedState::TCarriedState(TCarriedState&&) noexcept = default;
+TCarriedState& TCarriedState::operator=(TCarriedState&&) noexcept = default;
+
 THerosBase::THerosBase(const TDungActFactory& factory)
     : actFactory(factory), hero(factory.NewHero()) {}
 
@@ -38,7 +43,12 @@ void THerosBase::WriteInventory(TDataWriter& writer) const {
 }
 
 void THerosBase::ReadInventory(TDataReader& reader) {
-    TSaveHeroEve inventory;
+    AdoptInventory(ReadInventoryChecked(reader));
+}
+
+TCarriedState THerosBase::ReadInventoryChecked(TDataReader& reader) const {
+    TCarriedState carried;
+    TSaveHeroEve& inventory = carried.inventory;
     const size_t count = reader.ReadU8(Sjis("持ち物の数"));
     inventory.items = reader.ReadRecords<TSaveHerosItem>(count, Sjis("持ち物"));
     inventory.number = reader.ReadU32(Sjis("持ち物の番号"));
@@ -47,7 +57,6 @@ void THerosBase::ReadInventory(TDataReader& reader) {
         reader.FailContent(Sjis("主人公の居場所 ") + std::to_string(where) +
                            Sjis(" は村でもダンジョンでもありません"));
     }
-    std::vector<std::unique_ptr<IItemImp>> carried;
     for (size_t i = 0; i < inventory.items.size(); ++i) {
         TSaveHerosItem& saved = inventory.items[i];
         const std::string which = Sjis("持ち物 ") + std::to_string(i + 1) + Sjis(" 件目");
@@ -55,7 +64,7 @@ void THerosBase::ReadInventory(TDataReader& reader) {
             reader.FailContent(which + Sjis("の種類が正しくありません"));
         }
         try {
-            carried.push_back(actFactory.MakeItem(saved.item));
+            carried.items.push_back(actFactory.MakeItem(saved.item));
         } catch (const TGameError& error) {
             reader.FailContent(which + ": " + error.what());
         }
@@ -63,8 +72,13 @@ void THerosBase::ReadInventory(TDataReader& reader) {
         saved.item.padding1 = saved.item.padding2 = 0;
         saved.padding = 0;
     }
-    hero->ReplaceInventory(std::move(inventory), std::move(carried));
-    whereabouts = static_cast<THeroWhereabouts>(where);
+    carried.whereabouts = static_cast<THeroWhereabouts>(where);
+    return carried;
+}
+
+void THerosBase::AdoptInventory(TCarriedState carried) {
+    hero->ReplaceInventory(std::move(carried.inventory), std::move(carried.items));
+    whereabouts = carried.whereabouts;
 }
 
 void THerosBase::GiveItem(std::uint8_t kind, std::uint8_t id, std::uint8_t carryFlag) {

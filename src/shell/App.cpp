@@ -9,6 +9,7 @@
 #include "platform/MessageSeam.h"
 #include "platform/RandomSource.h"
 #include "platform/SjisText.h"
+#include "save/Save.h"
 #include "save/Savedungeon.h"
 #include "save/Savetown.h"
 #include "scene/Dx7factory.h"
@@ -16,8 +17,7 @@
 #include "scene/Texturecontainer.h"
 #include "shell/Dungoperator.h"
 #include "shell/Mainwindow.h"
-#include "village/Eventoperator.h"
-#include "village/Peoplebase.h"
+#include "world/Dungfactory.h"
 
 namespace {
 
@@ -76,11 +76,16 @@ void TApp::CreateProgramObjects() {
     THerosBase& herosBase = THerosBase::CreateInstance(actFactory);
     dungOperator = std::make_unique<TDungOperator>(*this, herosBase, factory3D, platform);
     mainProxy.CreateDialogs();
-    // The save manager follows the dialogs and takes savePage and saveEntry
-    // as its remembered place.
+    // Saves lie beside the settings file: both belong beside the executable.
+    const std::filesystem::path programFolder = std::filesystem::path(settingsPath).parent_path();
+    TSave& save = TSave::CreateInstance(*dungOperator, dungOperator->DungFactory().Stages(),
+                                        dungOperator->DungFactory().Areas(), programFolder,
+                                        platform.makeSaveForm(programFolder));
+    save.Form().SetRemembered(savePage, saveEntry);
 }
 
 void TApp::ReleaseProgramObjects() {
+    TSave::ReleaseInstance();
     dungOperator.reset();
     // Her body and items point into the acter factory and the item tables.
     THerosBase::ReleaseInstance();
@@ -110,11 +115,19 @@ void TApp::ReadSettings() {
     saveEntry = ini.ReadInteger(SaveFormSection(), EntryKey(), -1);
 }
 
+int TApp::SavePage() const {
+    return TSave::HasInstance() ? TSave::Instance().Form().RememberedPage() : savePage;
+}
+
+int TApp::SaveEntry() const {
+    return TSave::HasInstance() ? TSave::Instance().Form().RememberedRow() : saveEntry;
+}
+
 void TApp::WriteSettings() const {
     TIniFile ini(settingsPath);
     ini.WriteInteger(ThreadSection(), LevelKey(), threadLevel);
-    ini.WriteInteger(SaveFormSection(), PageKey(), savePage);
-    ini.WriteInteger(SaveFormSection(), EntryKey(), saveEntry);
+    ini.WriteInteger(SaveFormSection(), PageKey(), SavePage());
+    ini.WriteInteger(SaveFormSection(), EntryKey(), SaveEntry());
     ini.Save();
 }
 
@@ -148,24 +161,22 @@ void TApp::SaveCommand() {
     if (StoryPlaying() || !dungOperator->CanSave()) {
         return;
     }
-    // The save manager's save dialog opens here once it exists.
+    TSave::Instance().Save();
 }
 
 void TApp::LoadCommand() {
     if (StoryPlaying() || !dungOperator->CanLoad()) {
         return;
     }
-    // The save manager's load dialog opens here once it exists; a game
-    // loaded from the title closes the title.
+    if (TSave::Instance().Load() && mainProxy.TitleOpen()) {
+        mainProxy.CloseTitle();
+    }
 }
 
 void TApp::NewGame() {
-    // The save manager's part of a new game: the heroine, the village's
-    // talks and the story start over; entering the village for a new game
-    // forgets the seen squares.
-    THerosBase::Instance().NewGame();
-    TPeopleBase::Instance().ResetTalks();
-    TEventOperator::Instance().ResetEvents();
+    // The save manager's part of a new game; entering the village for a new
+    // game forgets the seen squares.
+    TSave::Instance().NewGame();
     dungOperator->EnterVillage(false);
 }
 

@@ -46,8 +46,8 @@ public:
     TDungOperator& DungOperator() { return *dungOperator; }
     IMainWindow& MainProxy() { return mainProxy; }
     // The save dialog's page and entry to come back to.
-    int SavePage() const { return savePage; }
-    int SaveEntry() const { return saveEntry; }
+    int SavePage() const;
+    int SaveEntry() const;
 
 private:
     // Makes the program-wide objects in their order of use.
@@ -63,7 +63,8 @@ private:
     TPlatformBundle platform;
     std::string settingsPath;
     int threadLevel = 1;
-    // Held here until the save manager exists to keep them.
+    // The save dialog's page and entry, held here while there is no save
+    // manager to keep them.
     int savePage = 1;
     int saveEntry = -1;
     std::unique_ptr<TDungOperator> dungOperator;

@@ -8,6 +8,8 @@
 #include "actors/Dungactfactory.h"
 #include "actors/Equipscreen.h"
 #include "platform/SjisText.h"
+#include "save/Savedungeon.h"
+#include "save/Savetown.h"
 #include "scene/Dx7factory.h"
 #include "scene/I3DEngine.h"
 #include "shell/App.h"
@@ -160,6 +162,35 @@ void TDungOperator::CloseEquipment() {
     IEquipScreen::Instance().Close();
 }
 
+void TDungOperator::BeforeSave() {
+    if (activeMap) {
+        activeMap->SaveActorStates();
+    }
+}
+
+void TDungOperator::PrepareLoad() {
+    ClearScene();
+    // No map points into the saved dungeon and village any more.
+    TSaveDungeon::ReleaseInstance();
+    TSaveTown::ReleaseInstance();
+    gameWindow.CloseWindow();
+    CloseEquipment();
+}
+
+void TDungOperator::ResumeAfterLoad() {
+    switch (herosBase.GetWhereabouts()) {
+    case THeroWhereabouts::Village:
+        EnterVillage(true);
+        break;
+    case THeroWhereabouts::Dungeon:
+        EnterDungeon(CurrentDungeonSave().number, true);
+        break;
+    case THeroWhereabouts::Entrance:
+        // Never saved.
+        break;
+    }
+}
+
 void TDungOperator::ChangeFloor() {
     // The stairs' floor is rebuilt into the same map while the loop runs on.
     activeMap->SaveActorStates();
@@ -215,6 +246,10 @@ void TDungOperator::EnterDungeon(int number, bool fromLoad) {
             return floar;
         },
         THeroWhereabouts::Dungeon);
+    if (fromLoad) {
+        // A save keeps what she wore as marks on her inventory.
+        herosBase.ReequipMarked();
+    }
 }
 
 void TDungOperator::ShowEntrance() {

@@ -3,6 +3,7 @@
 #include "activemap/Scenechanger.h"
 #include "actors/Herooutput.h"
 #include "actors/Herosbase.h"
+#include "save/Savescene.h"
 #include "scene/Dx7matrix.h"
 
 #include <cstdint>
@@ -26,7 +27,7 @@ struct TPlatformBundle;
 // The game's central coordinator: it holds everything that lives for the
 // whole game and performs every change of scene, also those a map asks for
 // from inside its turn.
-class TDungOperator final : public ISceneChanger, public IHeroLinks {
+class TDungOperator final : public ISceneChanger, public IHeroLinks, public ISaveScene {
 public:
     using TMapBuilder = std::function<std::unique_ptr<IActiveMap>()>;
 
@@ -61,6 +62,11 @@ public:
     int OpenEquipment();
     // Puts the equipment screen away, as a load must.
     void CloseEquipment();
+
+    // Asked by the save manager.
+    void BeforeSave() override;
+    void PrepareLoad() override;
+    void ResumeAfterLoad() override;
 
     // Asked by the active map through its proxy.
     void ChangeFloor() override;
@@ -102,6 +108,8 @@ public:
     // What the heroine has seen of every dungeon floor: kept in saved games,
     // forgotten when the village is entered for a new game.
     TSaveMapping& SeenSquares() const { return *seenSquares; }
+    // The stage and village data the game is built from.
+    const TDungFactory& DungFactory() const { return *dungFactory; }
 
 private:
     // The program-wide objects the operator holds, made and released in

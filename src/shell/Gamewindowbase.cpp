@@ -2,6 +2,7 @@
 
 #include "activemap/Activemap.h"
 #include "platform/SjisText.h"
+#include "save/Save.h"
 #include "shell/Dungoperator.h"
 #include "shell/Statusview.h"
 #include "village/Talkoperator.h"
@@ -160,17 +161,15 @@ void TGameWindowBase::ItemCommand() {
 }
 
 void TGameWindowBase::SaveCommand() {
-    if (!dungOperator.CanSave()) {
-        return;
+    if (dungOperator.CanSave()) {
+        TSave::Instance().Save();
     }
-    // The save manager's save dialog opens here once it exists.
 }
 
 void TGameWindowBase::LoadCommand() {
-    if (!dungOperator.CanLoad()) {
-        return;
+    if (dungOperator.CanLoad()) {
+        TSave::Instance().Load();
     }
-    // The save manager's load dialog opens here once it exists.
 }
 
 void TGameWindowBase::FastModeCommand() {

@@ -4,6 +4,7 @@
 #include "platform/WorkerThread.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -15,6 +16,7 @@ class ITickClock;
 class TDX7Factory;
 class TDungOperator;
 class THero;
+class TSaveForm;
 
 // What the game is assembled from on one platform: the windows and the 3D
 // device on Qt, or their stand-ins in tests and in the headless simulator.
@@ -29,6 +31,9 @@ struct TPlatformBundle {
     // The equipment screen over the heroine's inventory.
     std::function<std::unique_ptr<IEquipScreen>(THero&)> makeEquipScreen;
     std::function<std::unique_ptr<IEntranceScreen>(TDungOperator&)> makeEntranceScreen;
+    // The save slot dialog, over the save folder in this program folder.
+    std::function<std::unique_ptr<TSaveForm>(const std::filesystem::path& programFolder)>
+        makeSaveForm;
     // The story screens' 50 ms timers, on the same clock as the game loop.
     TIntervalTimerFactory makeIntervalTimer;
     // Seeds the random source of the game's rules.

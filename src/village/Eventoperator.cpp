@@ -40,6 +40,10 @@ void TEventOperator::WriteEvents(TDataWriter& writer) const {
 }
 
 void TEventOperator::ReadEvents(TDataReader& reader) {
+    AdoptEvents(ReadEventsChecked(reader));
+}
+
+TSaveEvents TEventOperator::ReadEventsChecked(TDataReader& reader) const {
     TSaveEvents read;
     reader.ReadBytes(&read, sizeof read, Sjis("イベントの状態"));
     if (read.storyStage >= events.size()) {
@@ -50,7 +54,7 @@ void TEventOperator::ReadEvents(TDataReader& reader) {
     if (!FlagsValid(read.conditions) || !FlagsValid(read.areas)) {
         reader.FailContent(Sjis("イベントの条件かエリアの印が 0 でも 1 でもありません"));
     }
-    state = read;
+    return read;
 }
 
 const TEvent& TEventOperator::CurrentEvent() const {

@@ -41,6 +41,10 @@ public:
     // record and flags other than 0 and 1, and then changes nothing.
     void WriteEvents(TDataWriter& writer) const;
     void ReadEvents(TDataReader& reader);
+    // The reading without the taking, for a loader that checks a whole save
+    // before it changes the game; AdoptEvents takes what it read.
+    TSaveEvents ReadEventsChecked(TDataReader& reader) const;
+    void AdoptEvents(const TSaveEvents& read) { state = read; }
 
     const TEvent& CurrentEvent() const;
     std::uint8_t StoryStage() const { return state.storyStage; }

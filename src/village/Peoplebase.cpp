@@ -7,6 +7,7 @@
 #include "village/Talk.h"
 #include "world/DataFile.h"
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,10 @@ void TPeopleBase::WriteTalks(TDataWriter& writer) const {
 }
 
 void TPeopleBase::ReadTalks(TDataReader& reader) {
+    AdoptTalks(ReadTalksChecked(reader));
+}
+
+std::vector<std::uint16_t> TPeopleBase::ReadTalksChecked(TDataReader& reader) const {
     std::vector<std::uint16_t> talkNos;
     for (const auto& [personNo, person] : people) {
         const std::uint16_t talkNo = reader.ReadU16(PersonName(personNo) + Sjis(" の会話番号"));
@@ -75,6 +80,13 @@ void TPeopleBase::ReadTalks(TDataReader& reader) {
             reader.FailContent(NoSuchTalk(personNo, *person, talkNo));
         }
         talkNos.push_back(talkNo);
+    }
+    return talkNos;
+}
+
+void TPeopleBase::AdoptTalks(const std::vector<std::uint16_t>& talkNos) {
+    if (talkNos.size() != people.size()) {
+        throw std::logic_error("talk numbers for another village's people");
     }
     auto talkNo = talkNos.begin();
     for (auto& [personNo, person] : people) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 class TDataReader;
 class TDataWriter;
@@ -31,6 +32,7 @@ public:
     // Both raise TGameError for a person who is not in the people file; a
     // talk number the person does not have is refused and changes nothing.
     TPeople& GetPerson(std::uint32_t personNo) const;
+    bool HasPerson(std::uint32_t personNo) const { return people.contains(personNo); }
     void SetTalkNo(std::uint32_t personNo, std::uint32_t talkNo);
     // A new game: everybody gives talk 1 again.
     void ResetTalks();
@@ -41,6 +43,10 @@ public:
     // changes nothing.
     void WriteTalks(TDataWriter& writer) const;
     void ReadTalks(TDataReader& reader);
+    // The reading without the taking, for a loader that checks a whole save
+    // before it changes the game; AdoptTalks takes what it read.
+    std::vector<std::uint16_t> ReadTalksChecked(TDataReader& reader) const;
+    void AdoptTalks(const std::vector<std::uint16_t>& talkNos);
 
 private:
     std::map<std::uint32_t, std::unique_ptr<TPeople>> people;

@@ -52,7 +52,7 @@ TEST_F(HeadlessApp, MakesTheProgramObjectsInOrderRunsStepsAndReleasesThemAll) {
                 "TEnemyFactory",   "TDungActFactory", "THerosBase",       "IGameWindow",
                 "TThr_Game",       "IEntranceScreen", "IEquipScreen",     "TPeopleBase",
                 "TActiveMapProxy", "IFighterStatus",  "IAutoMapping",     "TTalkOperator",
-                "TEventOperator",  "TMouseCurOpe",    "TAreaOperator"}));
+                "TEventOperator",  "TMouseCurOpe",    "TAreaOperator",    "TSave"}));
         EXPECT_EQ(&THerosBase::Instance().GetHero().View(),
                   static_cast<IHeroView*>(&app.DungOperator().StatusView()))
             << "what the heroine shows goes to the status view";

@@ -32,6 +32,11 @@ TPlatformBundle TTestPlatform::Bundle(std::uint32_t seed) {
         entranceScreen = made.get();
         return made;
     };
+    bundle.makeSaveForm = [this](const std::filesystem::path& programFolder) {
+        auto made = std::make_unique<TScriptedSaveForm>(programFolder);
+        saveForm = made.get();
+        return made;
+    };
     bundle.randomSeed = seed;
     return bundle;
 }

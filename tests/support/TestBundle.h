@@ -8,6 +8,7 @@
 #include "shell/Mainwindow.h"
 #include "shell/PlatformBundle.h"
 #include "support/RecordingMessages.h"
+#include "support/ScriptedSaveForm.h"
 #include "village/Entrancechoice.h"
 
 #include <cstdint>
@@ -178,6 +179,7 @@ public:
     TFakeGameWindow* gameWindow = nullptr;
     TFakeEntranceScreen* entranceScreen = nullptr;
     TFakeEquipScreen* equipScreen = nullptr;
+    TScriptedSaveForm* saveForm = nullptr;
     // Answers given to the seam once it is made.
     std::deque<int> answers;
 };
