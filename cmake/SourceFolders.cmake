@@ -6,7 +6,7 @@ set(TESSARINE_CORE_DIRS platform world actors activemap save village anim scene)
 set(TESSARINE_GAME_DIRS shell)
 # The Qt side: windows, the Qt platform layer and the OpenGL engine. The check
 # that nothing else includes Qt (CheckNoQtInCore.cmake) reads this list too.
-set(TESSARINE_QT_DIRS shell/qt platform/qt scene/gl actors/qt village/qt)
+set(TESSARINE_QT_DIRS shell/qt platform/qt scene/gl actors/qt village/qt save/qt)
 
 # tessarine_glob_sources(<out> <root> <folder>...): the .cpp files directly in
 # each folder under root.

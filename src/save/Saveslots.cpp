@@ -1,6 +1,5 @@
 #include "save/Saveslots.h"
 
-
 #include <cstdio>
 
 TGamePath SaveFolderIn(const std::filesystem::path& programFolder) {

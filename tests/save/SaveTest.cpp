@@ -44,7 +44,8 @@ void WriteBytes(const fs::path& file, const TBytes& bytes) {
         fs::create_directories(file.parent_path());
     }
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 // The real game over the test content, no Qt: saves go to Save/ in the

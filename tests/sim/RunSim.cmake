@@ -4,10 +4,13 @@
 # DRAW asks for the OpenGL engine; PICTURES are then the files the script
 # must have written (it runs in WORK).
 # REMOVE names a file taken out of the game folder. HELP is a help page that
-# MODELGEN lays out in the game folder.
+# MODELGEN lays out in the game folder. SIGNED names save files the script
+# must have written into the game folder: each must begin with the save
+# signature, 34 i32 values of 100.
 #   cmake -DSIM=... -DDATA=... -DOBJE=... -DGRAPH=... -DWORK=... -DSCRIPT=... -DEXIT=0
 #         [-DREPEAT=ON] [-DSEED=N] [-DSTDERR=regex] [-DDRAW=ON -DPICTURES=a.png;b.png]
-#         [-DREMOVE=Data/ObjeData] [-DMODELGEN=... -DHELP=page.html] -P RunSim.cmake
+#         [-DREMOVE=Data/ObjeData] [-DMODELGEN=... -DHELP=page.html] [-DSIGNED=Save/Save3]
+#         -P RunSim.cmake
 set(draw_option)
 if(DRAW)
   set(draw_option --draw)
@@ -54,6 +57,18 @@ foreach(picture ${PICTURES})
   file(READ ${WORK}/${picture} signature LIMIT 8 HEX)
   if(NOT signature STREQUAL "89504e470d0a1a0a")
     message(FATAL_ERROR "${picture} is not a PNG picture")
+  endif()
+endforeach()
+string(REPEAT "64000000" 34 signature_of_saves)
+foreach(saved ${SIGNED})
+  set(file ${WORK}/first/${saved})
+  if(NOT EXISTS ${file})
+    message(FATAL_ERROR "${saved} was not written")
+  endif()
+  file(SIZE ${file} size)
+  file(READ ${file} signature LIMIT 136 HEX)
+  if(size LESS_EQUAL 136 OR NOT signature STREQUAL signature_of_saves)
+    message(FATAL_ERROR "${saved} does not begin with the save signature: ${signature}")
   endif()
 endforeach()
 if(REPEAT)

@@ -1,6 +1,7 @@
 #include "SimBundle.h"
 
 #include "actors/qt/Prx_formequip.h"
+#include "core/SimSaveForm.h"
 #include "platform/InlineWorkerThread.h"
 #include "scene/Dx7factory.h"
 #include "scene/Dx7grph.h"
@@ -41,6 +42,9 @@ TPlatformBundle TSimPlatform::Bundle(TPX_FormMDI& mainProxy) {
         auto made = std::make_unique<TPX_FormDungEnt>(dungOperator, mainProxy);
         entrance = made.get();
         return made;
+    };
+    bundle.makeSaveForm = [this](const std::filesystem::path& programFolder) {
+        return std::make_unique<TSimSaveForm>(programFolder, answers, messages);
     };
     bundle.makeIntervalTimer = timers.Factory();
     bundle.randomSeed = seed;

@@ -84,16 +84,6 @@ QAction* FindMenuItem(const QList<QAction*>& actions, const QString& caption) {
     return nullptr;
 }
 
-// The commands whose game side is there: the save dialog is still coming.
-bool Playable(TSimVerb verb) {
-    switch (verb) {
-    case TSimVerb::Slot:
-        return false;
-    default:
-        return true;
-    }
-}
-
 std::string Utf8(const QString& text) {
     return text.toStdString();
 }
@@ -110,15 +100,6 @@ TSimRunner::TSimRunner(const TSimOptions& simOptions, std::vector<TSimCommand> s
 }
 
 TSimRunner::~TSimRunner() = default;
-
-std::string TSimRunner::NotYetPlayable(const std::vector<TSimCommand>& commands) {
-    for (const TSimCommand& command : commands) {
-        if (!Playable(command.verb)) {
-            return "line " + std::to_string(command.line) + ": not yet playable: " + command.text;
-        }
-    }
-    return {};
-}
 
 int TSimRunner::Run() {
     if (!options.trace.empty()) {
@@ -234,6 +215,9 @@ void TSimRunner::Execute(const TSimCommand& command) {
     case TSimVerb::Choose:
         ChooseTalk(RequireGameForm(command), command.number);
         break;
+    case TSimVerb::Slot:
+        platform.Answers().saveSlots.push_back(command.number);
+        break;
     case TSimVerb::Steps:
         Steps(command);
         break;
@@ -267,8 +251,6 @@ void TSimRunner::Execute(const TSimCommand& command) {
     case TSimVerb::Screenshot:
         Screenshot(command);
         break;
-    default:
-        throw TSimScriptError("not yet playable: " + command.text);
     }
 }
 

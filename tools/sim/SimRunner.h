@@ -40,10 +40,6 @@ public:
     // Runs the whole script and answers the exit status.
     int Run();
 
-    // Commands whose game side is not there yet: they fail before the game
-    // starts. Empty when every command can run.
-    static std::string NotYetPlayable(const std::vector<TSimCommand>& commands);
-
 private:
     void RunNext();
     void Execute(const TSimCommand& command);

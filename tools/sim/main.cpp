@@ -76,10 +76,6 @@ int main(int argc, char** argv) {
     try {
         options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
         commands = ParseSimScript(ReadScript(options.script));
-        const std::string notYet = TSimRunner::NotYetPlayable(commands);
-        if (!notYet.empty()) {
-            throw TSimScriptError(notYet);
-        }
         MakePathsAbsolute(options, commands);
         ChoosePlatform(options.draw);
         std::error_code failed;

@@ -5,6 +5,7 @@
 #include "platform/qt/QtIntervalTimer.h"
 #include "platform/qt/QtMessageSeam.h"
 #include "platform/qt/QtWorkerThread.h"
+#include "save/qt/Px_formsave.h"
 #include "scene/gl/Glfactory.h"
 #include "shell/qt/Fm_mdimain.h"
 #include "shell/qt/Fm_msgdialog.h"
@@ -32,6 +33,9 @@ TPlatformBundle MakeQtBundle(TPX_FormMDI& mainProxy) {
     };
     bundle.makeEntranceScreen = [&mainProxy](TDungOperator& dungOperator) {
         return std::make_unique<TPX_FormDungEnt>(dungOperator, mainProxy);
+    };
+    bundle.makeSaveForm = [&mainProxy](const std::filesystem::path& programFolder) {
+        return std::make_unique<TPX_FormSave>(programFolder, &mainProxy.Window());
     };
     bundle.makeIntervalTimer = TQtIntervalTimer::Factory();
     // Each game on the desktop plays differently; the simulator fixes the seed.

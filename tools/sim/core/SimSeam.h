@@ -11,6 +11,8 @@
 struct TSimAnswers {
     // Yes/no answers for the coming questions, in order: 1 はい, 2 いいえ.
     std::deque<int> yesNo;
+    // Slots for the coming save and load dialogs, in order: 0 cancels.
+    std::deque<int> saveSlots;
     // Questions the game asked that no answer was given for (UTF-8).
     std::vector<std::string> unanswered;
 };
