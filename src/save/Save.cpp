@@ -11,6 +11,7 @@
 #include "save/Savetown.h"
 #include "village/Eventoperator.h"
 #include "village/Peoplebase.h"
+#include "world/Savemapping.h"
 
 #include <cstring>
 #include <utility>
@@ -22,6 +23,7 @@ struct TLoadedGame {
     TSaveEvents events;
     std::optional<TSaveTown> town;
     std::optional<TSaveDungeon> dungeon;
+    std::optional<TSaveMapping> seen;
 };
 
 bool HasSaveSignature(const std::vector<std::uint8_t>& bytes) {
@@ -39,9 +41,10 @@ bool HasSaveSignature(const std::vector<std::uint8_t>& bytes) {
 }
 
 TSave::TSave(ISaveScene& saveScene, const TDungeonData& stageData, const TTownData& areaData,
-             std::filesystem::path folder, std::unique_ptr<TSaveForm> slotForm)
-    : scene(saveScene), stages(stageData), areas(areaData), programFolder(std::move(folder)),
-      form(std::move(slotForm)) {}
+             TSaveMapping& seenSquares, std::filesystem::path folder,
+             std::unique_ptr<TSaveForm> slotForm)
+    : scene(saveScene), stages(stageData), areas(areaData), seen(seenSquares),
+      programFolder(std::move(folder)), form(std::move(slotForm)) {}
 
 TSave::~TSave() = default;
 
@@ -71,6 +74,7 @@ std::vector<std::uint8_t> TSave::GameBytes() const {
     case THeroWhereabouts::Entrance:
         break;
     }
+    seen.WriteSeen(writer);
     return writer.Bytes();
 }
 
@@ -159,6 +163,7 @@ TLoadedGame TSave::ReadGame(TDataReader& reader) const {
         // Never saved: a game cannot resume at the entrance screen.
         reader.FailContent(Sjis("主人公の居場所がダンジョンの入口です"));
     }
+    game.seen.emplace(seen.ReadChecked(reader));
     reader.RequireEnd();
     return game;
 }
@@ -173,4 +178,5 @@ void TSave::Adopt(TLoadedGame& game) {
     if (game.dungeon) {
         TSaveDungeon::CreateInstance(std::move(*game.dungeon));
     }
+    seen = std::move(*game.seen);
 }

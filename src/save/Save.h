@@ -13,6 +13,7 @@
 #include <vector>
 
 class ISaveScene;
+class TSaveMapping;
 struct TLoadedGame;
 
 // The signature that opens every save file: 34 i32 values of 100.
@@ -29,10 +30,12 @@ bool HasSaveSignature(const std::vector<std::uint8_t>& bytes);
 // checks the whole file before anything of the running game goes.
 class TSave : public TSingleInstance<TSave> {
 public:
-    // The game's data the saves are checked against must outlive the manager.
-    // Slot files lie in "Save" in `programFolder`.
+    // The game's data the saves are checked against and the automap's seen
+    // squares must outlive the manager. Slot files lie in "Save" in
+    // `programFolder`.
     TSave(ISaveScene& scene, const TDungeonData& stages, const TTownData& areas,
-          std::filesystem::path programFolder, std::unique_ptr<TSaveForm> form);
+          TSaveMapping& seenSquares, std::filesystem::path programFolder,
+          std::unique_ptr<TSaveForm> form);
     ~TSave();
     TSave(const TSave&) = delete;
     TSave& operator=(const TSave&) = delete;
@@ -58,11 +61,12 @@ public:
 
 private:
     TLoadedGame ReadGame(TDataReader& reader) const;
-    static void Adopt(TLoadedGame& game);
+    void Adopt(TLoadedGame& game);
 
     ISaveScene& scene;
     const TDungeonData& stages;
     const TTownData& areas;
+    TSaveMapping& seen;
     std::filesystem::path programFolder;
     std::unique_ptr<TSaveForm> form;
     // The file a successful CheckSlot read, until the load takes it.

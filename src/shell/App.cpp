@@ -78,9 +78,9 @@ void TApp::CreateProgramObjects() {
     mainProxy.CreateDialogs();
     // Saves lie beside the settings file: both belong beside the executable.
     const std::filesystem::path programFolder = std::filesystem::path(settingsPath).parent_path();
-    TSave& save = TSave::CreateInstance(*dungOperator, dungOperator->DungFactory().Stages(),
-                                        dungOperator->DungFactory().Areas(), programFolder,
-                                        platform.makeSaveForm(programFolder));
+    TSave& save = TSave::CreateInstance(
+        *dungOperator, dungOperator->DungFactory().Stages(), dungOperator->DungFactory().Areas(),
+        dungOperator->SeenSquares(), programFolder, platform.makeSaveForm(programFolder));
     save.Form().SetRemembered(savePage, saveEntry);
 }
 

@@ -16,6 +16,7 @@
 #include "village/Eventoperator.h"
 #include "village/Peoplebase.h"
 #include "world/DataFile.h"
+#include "world/Savemapping.h"
 
 #include <csignal>
 #include <cstring>
@@ -179,6 +180,17 @@ TEST_F(SaveGame, SavingLoadingAndSavingAgainGiveTheSameBytesAndTheSamePlace) {
     EXPECT_EQ(FileBytes(Slot(4)), first);
 }
 
+TEST_F(SaveGame, TheSeenSquaresAreSavedAndComeBackWithTheGame) {
+    TSaveMapping& seen = scene().SeenSquares();
+    EnterCaveAndTakeTheKey();
+    seen.Floar(1, 0).MarkSeen(2, 1);
+    SaveTo(3);
+    game().NewGame();
+    ASSERT_FALSE(seen.Floar(1, 0).IsSeen(2, 1));
+    ASSERT_TRUE(LoadFrom(3));
+    EXPECT_TRUE(seen.Floar(1, 0).IsSeen(2, 1));
+}
+
 TEST_F(SaveGame, AVillageSaveComesBackInTheVillage) {
     TEventOperator::Instance().FulfilCondition(1, 1);
     const TBytes village = save().GameBytes();
@@ -227,6 +239,10 @@ TEST_F(SaveGame, TruncatedAndCorruptedSavesAreRefusedAndTheGameIsUnchanged) {
     TPeopleBase::Instance().WriteTalks(talks);
     const std::size_t dungeonAt = whereaboutsAt + 1 + talks.Bytes().size() + 21;
     const std::size_t heroXAt = dungeonAt + 1 + 4;
+    TDataWriter seen;
+    scene().SeenSquares().WriteSeen(seen);
+    // Stage count, the first stage's floor count, then its first floor's width.
+    const std::size_t firstWidthAt = good.size() - seen.Bytes().size() + 2;
 
     struct TCase {
         const char* name;
@@ -241,6 +257,7 @@ TEST_F(SaveGame, TruncatedAndCorruptedSavesAreRefusedAndTheGameIsUnchanged) {
         {"at the dungeon entrance", [&](TBytes& b) { b[whereaboutsAt] = 1; }},
         {"a dungeon beyond the stages", [&](TBytes& b) { b[dungeonAt] = 9; }},
         {"the heroine off her floor", [&](TBytes& b) { b[heroXAt] = 99; }},
+        {"an automap of other dimensions", [&](TBytes& b) { b[firstWidthAt] += 1; }},
     };
 
     Walk(1);
