@@ -11,7 +11,7 @@
 namespace {
 
 // The tool whose owner may combine swords.
-constexpr std::uint8_t UniteBookTool = 5;
+constexpr std::uint8_t SwordUniteTool = 5;
 
 constexpr std::uint32_t Blue = 0x0000FF;
 constexpr std::uint32_t Red = 0xFF0000;
@@ -78,7 +78,7 @@ TCarriedRow CarriedRowOf(const THero& hero, std::size_t position) {
 bool MayUniteSwords(const THero& hero) {
     for (std::size_t i = 0; i < hero.ItemCount(); ++i) {
         const IItemImp& item = hero.ItemAt(i);
-        if (item.GetKind() == BI_Tool && item.GetId() == UniteBookTool) {
+        if (item.GetKind() == BI_Tool && item.GetId() == SwordUniteTool) {
             return true;
         }
     }

@@ -43,7 +43,7 @@ struct TCarriedRow {
 
 TCarriedRow CarriedRowOf(const THero& hero, std::size_t position);
 
-// Whether she carries the book that lets swords be combined.
+// Whether she carries tool 5, which lets her combine swords.
 bool MayUniteSwords(const THero& hero);
 
 // One difference panel: an arrow and the amount, coloured (0xRRGGBB); the

@@ -31,7 +31,7 @@ public:
     // "▼": takes off what is worn in the selected place, except during a
     // synthesis.
     void UnequipSelected();
-    // "ソードユナイト", only while she carries the book for it.
+    // "ソードユナイト", only while she carries the tool for it.
     void StartSynthesis();
     // "実行".
     void ExecuteSynthesis();
