@@ -27,6 +27,7 @@ public:
     std::uint8_t* GetIdentity() override { return GetRecord(); }
     DA_Action ActionFor(std::uint8_t) override { return dac_Attack; }
     TActerKind GetKind() const override { return TActerKind::Enemy; }
+    int GetSubKind() const override { return obstacle ? EnemyKindObstacle : EnemyKindEnemy; }
     // The combat rule; an obstacle block answers whether the hit got through.
     bool AttackedBy(TFighter& attacker) override;
     std::string GetName() const override { return name; }

@@ -50,6 +50,7 @@ public:
     TFloarExit(std::unique_ptr<IActerBody> exitBody, std::uint8_t type);
 
     TActerKind GetKind() const override { return TActerKind::FloarExit; }
+    int GetSubKind() const override { return exitType; }
     // The map takes her away at the end of the turn, not the exit itself.
     void HeroArrived() override {}
     // The floor it leads to from `floor` (< 0: out of the dungeon), and the
@@ -77,6 +78,7 @@ public:
     TFloarLevel(std::unique_ptr<IActerBody> levelBody, std::uint8_t levelValue);
 
     TActerKind GetKind() const override { return TActerKind::FloarLevel; }
+    int GetSubKind() const override { return value; }
     void HeroArrived() override {}
     int GetDestination(int, int&, int&) override { return 0; }
     // The rule for her present level.
@@ -99,6 +101,7 @@ public:
     TFloarForcedLV(std::unique_ptr<IActerBody> forcedBody, int forcedLevel);
 
     TActerKind GetKind() const override { return TActerKind::FloarForcedLV; }
+    int GetSubKind() const override { return level; }
     void HeroArrived() override {}
     // The level it sets.
     int GetDestination(int, int&, int&) override { return level; }
@@ -127,6 +130,7 @@ public:
     std::uint8_t* GetRecord() override { return record ? RecordBytes(*record) : nullptr; }
     std::uint8_t* GetIdentity() override { return GetRecord(); }
     TActerKind GetKind() const override { return TActerKind::FloarSwitch; }
+    int GetSubKind() const override { return switchKind; }
     // Goes down unless it is down already.
     void HeroArrived() override;
     int GetDestination(int, int&, int&) override { return 0; }

@@ -58,6 +58,11 @@ public:
     virtual TActerKind GetKind() const { return TActerKind::Other; }
     // The fighter an actor is (the heroine, an enemy, a person), or none.
     virtual TFighter* AsFighter() { return nullptr; }
+    // The variant of its kind as the data numbers it: the sub-kind of a
+    // door or an exit, a floor switch's kind, a level floor's value, the level a
+    // forced-level floor sets, an enemy's record kind (enemy or obstacle
+    // block); 0 for kinds without variants.
+    virtual int GetSubKind() const { return 0; }
     // Doors and chests: whether it stands open, and the heroine opening it
     // (the key number its lock needs). Any other actor raises.
     virtual bool IsOpen() const;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+// Byte 1 of a door's or wall switch's save record is its sub-kind.
+inline constexpr int OnOffSubKindOffset = 1;
 // Byte 10 of an on/off object's save record mirrors whether it is on.
 inline constexpr int OnOffStateOffset = 10;
 // Steps of a switch, door or chest moving to its other position.
@@ -40,6 +42,8 @@ protected:
     // Has reached `value`: the position and its record byte.
     void SetOn(bool value);
     void Rest();
+    // A byte of its record; 0 before it is placed.
+    std::uint8_t RecordByte(int offset) const { return record ? record[offset] : 0; }
 
 private:
     std::uint8_t* record = nullptr;

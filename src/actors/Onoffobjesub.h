@@ -44,6 +44,7 @@ public:
 
     DA_Action ActionFor(std::uint8_t dir) override;
     TActerKind GetKind() const override { return TActerKind::Door; }
+    int GetSubKind() const override { return RecordByte(OnOffSubKindOffset); }
     // Only a switch-operated door takes links, as many as the floor has.
     void Link(IDungActer& other) override;
     // Switches and tells every other linked object; one that arrives while

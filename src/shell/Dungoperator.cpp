@@ -7,6 +7,7 @@
 #include "activemap/Drawmaster.h"
 #include "actors/Dungactfactory.h"
 #include "actors/Equipscreen.h"
+#include "actors/Hero.h"
 #include "platform/SjisText.h"
 #include "save/Savedungeon.h"
 #include "save/Savetown.h"
@@ -23,9 +24,8 @@
 #include "village/Peoplebase.h"
 #include "village/Talkoperator.h"
 #include "world/Area.h"
+#include "world/Automapping.h"
 #include "world/Dungfactory.h"
-#include "world/Iautomapping.h"
-#include "world/Savemapping.h"
 
 TDungOperator::TDungOperator(TApp& owner, THerosBase& heroHolder, TDX7Factory& factory3D,
                              const TPlatformBundle& platform)
@@ -49,7 +49,6 @@ TDungOperator::~TDungOperator() {
 
 void TDungOperator::CreateProgramObjects(const TPlatformBundle& platform) {
     dungFactory = std::make_unique<TDungFactory>(herosBase, TDungActFactory::Instance().Bodies());
-    seenSquares = std::make_unique<TSaveMapping>(dungFactory->Stages());
     IEquipScreen::AdoptInstance(platform.makeEquipScreen(herosBase.GetHero()));
     if (app.ThreadLevel() >= 0) {
         gameThread.SetPriorityLevel(app.ThreadLevel());
@@ -58,7 +57,8 @@ void TDungOperator::CreateProgramObjects(const TPlatformBundle& platform) {
     TActiveMapProxy::CreateInstance(this);
     statusView = &IFighterStatus::AdoptInstance(
         std::make_unique<TStatusView>(gameWindow, herosBase.GetHero()));
-    IAutoMapping::AdoptInstance(std::make_unique<TQuietAutoMapping>());
+    automap = &IAutoMapping::AdoptInstance(
+        std::make_unique<TAutoMapping>(TSaveMapping(dungFactory->Stages()), herosBase.GetHero()));
     TTalkOperator::CreateInstance(gameWindow);
     TEventOperator::CreateInstance().LoadEvents();
     TMouseCurOpe::CreateInstance(gameWindow, *statusView);
@@ -76,13 +76,13 @@ void TDungOperator::ReleaseProgramObjects() {
     if (activeMap) {
         SetActiveMap(nullptr);
     }
-    seenSquares.reset();
     dungFactory.reset();
     IEquipScreen::ReleaseInstance();
     TPeopleBase::ReleaseInstance();
     TTalkOperator::ReleaseInstance();
     TEventOperator::ReleaseInstance();
     IAutoMapping::ReleaseInstance();
+    automap = nullptr;
     TAreaOperator::ReleaseInstance();
     TMouseCurOpe::ReleaseInstance();
     IFighterStatus::ReleaseInstance();
@@ -110,9 +110,9 @@ void TDungOperator::EnterScene(const TMapBuilder& build, THeroWhereabouts newWhe
     gameWindow.AttachMap(*activeMap);
     statusView->BindMap(*activeMap);
     const TViewParams view = gameWindow.ViewParams();
-    // The automap and its picking come with the story's second stage, once
-    // the automap and the story exist.
-    const bool withAutomap = false;
+    // The story's second stage brings the automap into the window, and the
+    // picking of what the pointer looks at with it.
+    const bool withAutomap = dungeon && TEventOperator::Instance().StoryStage() >= 2;
     gameWindow.ArrangeLayout(withAutomap);
     gameWindow.SetCaption(CaptionText(dungeon ? 0 : 1));
     engine->InitDevice(view.window, view.fullScreen, view.width, view.height);
@@ -131,6 +131,8 @@ void TDungOperator::ClearScene() {
     SuspendLoop();
     gameThread.Attach(drawMaster.get(), nullptr);
     statusView->UnbindMap();
+    // Nothing is revealed or drawn on a floor that is gone.
+    automap->DetachDungeon();
     SetActiveMap(nullptr);
 }
 
@@ -196,6 +198,8 @@ void TDungOperator::ChangeFloor() {
     activeMap->SaveActorStates();
     dungFactory->RebuildFloar();
     gameWindow.SetCaption(CaptionText(0));
+    automap->SelectFloar(activeMap->GetNumber() - 1);
+    automap->RevealAroundHeroine();
     statusView->ShowEnemy(nullptr);
 }
 
@@ -226,7 +230,7 @@ void TDungOperator::EndDungeonVisit() {
 
 int TDungOperator::EnterVillage(bool fromLoad) {
     if (!fromLoad) {
-        seenSquares->ResetSeen();
+        automap->ResetSeen();
     }
     EnterScene(
         [this, fromLoad] {
@@ -246,9 +250,13 @@ void TDungOperator::EnterDungeon(int number, bool fromLoad) {
             return floar;
         },
         THeroWhereabouts::Dungeon);
+    automap->AttachDungeon(number, *activeMap, gameWindow.AutomapTarget());
+    automap->SelectFloar(activeMap->GetNumber() - 1);
     if (fromLoad) {
         // A save keeps what she wore as marks on her inventory.
         herosBase.ReequipMarked();
+    } else {
+        automap->RevealAroundHeroine();
     }
 }
 
@@ -293,8 +301,18 @@ void TDungOperator::TreasureBroughtBack(std::uint8_t eventNo, std::uint8_t itemP
     TEventOperator::Instance().FulfilCondition(eventNo, itemPosition);
 }
 
+void TDungOperator::ShowBlockAt(int x, int y) {
+    if (const TDungBlock* block = automap->BlockAtPixel(x, y)) {
+        statusView->ShowBlockContents(*block);
+    }
+}
+
 void TDungOperator::RequestReveal() {
-    // The automap that reveals the squares comes with the automapping.
+    automap->RequestReveal();
+}
+
+TSaveMapping& TDungOperator::SeenSquares() const {
+    return automap->Seen();
 }
 
 std::string TDungOperator::CaptionText(int kind) const {

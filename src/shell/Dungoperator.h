@@ -19,6 +19,7 @@ class TApp;
 class TDX7Factory;
 class TDrawMaster;
 class TDungFactory;
+class TAutoMapping;
 class TSaveMapping;
 class TStatusView;
 class TThr_Game;
@@ -96,6 +97,9 @@ public:
     // of the frame on screen.
     void PointerMoved(int x, int y);
     void PointerPressed(int x, int y, bool leftButton);
+    // A click on the automap picture: the status view shows what stands on
+    // the seen square there.
+    void ShowBlockAt(int x, int y);
     void PointerReleased(int x, int y);
     TStatusView& StatusView() const { return *statusView; }
 
@@ -107,7 +111,8 @@ public:
     I3DEngine& Engine() const { return *engine; }
     // What the heroine has seen of every dungeon floor: kept in saved games,
     // forgotten when the village is entered for a new game.
-    TSaveMapping& SeenSquares() const { return *seenSquares; }
+    TSaveMapping& SeenSquares() const;
+    TAutoMapping& Automap() const { return *automap; }
     // The stage and village data the game is built from.
     const TDungFactory& DungFactory() const { return *dungFactory; }
 
@@ -128,7 +133,8 @@ private:
     std::unique_ptr<I3DEngine> engine;
     // Builds every dungeon floor and village area.
     std::unique_ptr<TDungFactory> dungFactory;
-    std::unique_ptr<TSaveMapping> seenSquares;
+    // The program-wide automap, made and released with the other objects.
+    TAutoMapping* automap = nullptr;
     TThr_Game& gameThread;
     IEntranceScreen& entrance;
     TStatusView* statusView = nullptr;

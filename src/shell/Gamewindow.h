@@ -9,6 +9,7 @@
 #include <vector>
 
 class IActiveMap;
+class IAutomapCanvas;
 
 // What the engine is started on: the 3D view of the game window.
 struct TViewParams {
@@ -85,6 +86,9 @@ public:
     // Shows or hides the automap, moves the heroine's values beside or above
     // the command buttons and centres the window on the main window.
     virtual void ArrangeLayout(bool withAutomap) = 0;
+    // The automap picture with its tiles; it draws nothing while there is no
+    // window, and lives as long as this object.
+    virtual IAutomapCanvas& AutomapTarget() = 0;
 
     // The notices over the 3D view while the floor answers a turn, shown with
     // their text or hidden; the new level's line, which remarks share.

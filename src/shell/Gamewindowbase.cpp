@@ -192,9 +192,8 @@ void TGameWindowBase::ClearCommand() {
     dungOperator.StatusView().ShowEnemy(nullptr);
 }
 
-void TGameWindowBase::AutomapPressed(int, int) {
-    // The dungeon operator shows what is on the clicked automap cell here
-    // once the automap exists.
+void TGameWindowBase::AutomapPressed(int x, int y) {
+    dungOperator.ShowBlockAt(x, y);
 }
 
 void TGameWindowBase::ViewPressed(int x, int y, bool leftButton) {

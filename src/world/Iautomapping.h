@@ -18,11 +18,3 @@ public:
     // of the enemies that walked are drawn again.
     virtual void RefreshMap() = 0;
 };
-
-// Draws nothing: the game's automap until the automap itself takes its place.
-class TQuietAutoMapping final : public IAutoMapping {
-public:
-    void RecordMove(const TDungBlock*, const TDungBlock*) override {}
-    void RedrawBlock(const TDungBlock&) override {}
-    void RefreshMap() override {}
-};

@@ -7,11 +7,11 @@
 #include "save/Savefloar.h"
 #include "support/FakeBody.h"
 #include "support/FormatTesting.h"
+#include "support/RecordingAutoMapping.h"
 #include "support/RecordingStatus.h"
 #include "world/BlockRecords.h"
 #include "world/Dungblock.h"
 #include "world/Dungroom.h"
-#include "world/Iautomapping.h"
 
 #include <gtest/gtest.h>
 

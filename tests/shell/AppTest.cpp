@@ -9,13 +9,16 @@
 #include "shell/Dungoperator.h"
 #include "shell/FakeActiveMap.h"
 #include "shell/Statusview.h"
+#include "support/FormatTesting.h"
 #include "support/TempFolder.h"
 #include "support/TestBundle.h"
 #include "support/TestContent.h"
+#include "village/Eventdata.h"
 #include "village/Eventoperator.h"
 #include "village/People.h"
 #include "village/Peoplebase.h"
 #include "village/Talk.h"
+#include "world/Dungblock.h"
 #include "world/Savemapping.h"
 
 #include <gtest/gtest.h>
@@ -151,6 +154,32 @@ TEST_F(HeadlessApp, TheSeenSquaresOutliveADungeonVisitAndANewGameForgetsThem) {
     EXPECT_TRUE(firstFloor.IsSeen(0, 0));
     app.NewGame();
     EXPECT_FALSE(firstFloor.IsSeen(0, 0));
+}
+
+TEST_F(HeadlessApp, TheAutomapDrawsHerSurroundingsOnEntryAndShowsFromTheSecondStoryStage) {
+    {
+        // A story long enough to reach its second stage.
+        std::vector<TEvent> events = LoadEventData();
+        events.resize(3);
+        TDataWriter writer;
+        WriteEventData(writer, events);
+        writer.SaveTo(EventDataFile);
+    }
+    TApp app(mainWindow, platform.Bundle(), "Tessarine.ini");
+    TDungOperator& game = app.DungOperator();
+    game.EnterDungeon(0, false);
+    EXPECT_FALSE(platform.gameWindow->automapShown);
+    const TDungBlock& at = *THerosBase::Instance().GetHero().GetBlock();
+    EXPECT_TRUE(game.SeenSquares()
+                    .Floar(0, game.ActiveMap()->GetNumber() - 1)
+                    .IsSeen(at.GetX() + 1, at.GetY() + 1));
+    EXPECT_EQ(platform.gameWindow->automapPicture.TileAt(at.GetX(), at.GetY()), 0);
+
+    game.EscapeDungeon();
+    TDataReader stageTwo = ReaderOf("Save/Save1", TBytes().U8(2).Repeat(0, 20).Bytes());
+    TEventOperator::Instance().ReadEvents(stageTwo);
+    game.EnterDungeon(0, false);
+    EXPECT_TRUE(platform.gameWindow->automapShown);
 }
 
 TEST_F(HeadlessApp, AFactoryThatCannotReadItsDataLeavesNothingBehind) {

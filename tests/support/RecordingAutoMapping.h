@@ -19,3 +19,11 @@ public:
     std::vector<const TDungBlock*> redrawn;
     int refreshes = 0;
 };
+
+// Draws nothing: for floors played without an automap.
+class TQuietAutoMapping final : public IAutoMapping {
+public:
+    void RecordMove(const TDungBlock*, const TDungBlock*) override {}
+    void RedrawBlock(const TDungBlock&) override {}
+    void RefreshMap() override {}
+};

@@ -55,10 +55,17 @@ public:
     void TreasureBroughtBack(std::uint8_t eventNo, std::uint8_t itemPosition) override {
         treasures.emplace_back(eventNo, itemPosition);
     }
-    void RequestReveal() override { ++reveals; }
+    void RequestReveal() override {
+        ++reveals;
+        if (whenRevealed) {
+            whenRevealed();
+        }
+    }
 
     std::vector<TTalkDepot*> talked;
     std::function<void(TTalkDepot&)> startTalk;
     std::vector<std::pair<int, int>> treasures;
     int reveals = 0;
+    // Passes her reveals on, as the dungeon operator does to the automap.
+    std::function<void()> whenRevealed;
 };

@@ -9,6 +9,7 @@
 #include "shell/PlatformBundle.h"
 #include "support/RecordingMessages.h"
 #include "support/ScriptedSaveForm.h"
+#include "support/TileCanvas.h"
 #include "village/Entrancechoice.h"
 
 #include <cstdint>
@@ -45,6 +46,7 @@ public:
     }
     TViewParams ViewParams() const override { return {nullptr, 0, 491, 504}; }
     void ArrangeLayout(bool withAutomap) override { automapShown = withAutomap; }
+    IAutomapCanvas& AutomapTarget() override { return automapPicture; }
     void ShowTalk(const std::string& sjisText, bool isLast) override {
         talk = sjisText;
         talkShown = true;
@@ -75,6 +77,7 @@ public:
     std::vector<std::string> choices;
     bool open = false;
     bool automapShown = false;
+    TTileCanvas automapPicture;
     bool talkShown = false;
     bool continueMarker = false;
     bool choicesShown = false;

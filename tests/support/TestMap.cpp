@@ -2,9 +2,9 @@
 
 #include "activemap/Activemapproxy.h"
 #include "actors/Hero.h"
+#include "support/RecordingAutoMapping.h"
 #include "support/RecordingStatus.h"
 #include "world/Dungwall.h"
-#include "world/Iautomapping.h"
 
 #include <algorithm>
 

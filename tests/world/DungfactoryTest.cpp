@@ -22,6 +22,7 @@
 #include "support/FloarSketch.h"
 #include "support/FormatTesting.h"
 #include "support/ObjeFolder.h"
+#include "support/RecordingAutoMapping.h"
 #include "support/RecordingHero.h"
 #include "support/RecordingStatus.h"
 #include "support/TestContent.h"
@@ -31,7 +32,6 @@
 #include "world/DataFile.h"
 #include "world/Dungblock.h"
 #include "world/Dungroom.h"
-#include "world/Iautomapping.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -4,6 +4,7 @@
 #include "platform/GameFiles.h"
 #include "platform/SjisText.h"
 #include "shell/Gamewindowbase.h"
+#include "shell/qt/Automappicture.h"
 #include "shell/qt/GameFont.h"
 #include "shell/qt/Gamecontrols.h"
 #include "shell/qt/Memoex.h"
@@ -220,9 +221,9 @@ void TFormDung::BuildTalk() {
 }
 
 void TFormDung::BuildAutomap() {
-    image1 = new QLabel(this);
+    image1 = new TAutomapPicture(imageList1, this);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(494, 6, 300, 250);
+    image1->move(494, 6);
     image1->installEventFilter(this);
     image1->hide();
 }

@@ -15,6 +15,7 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QListWidget;
+class TAutomapPicture;
 class TGameWindowBase;
 class TMemoEx;
 class TPanel;
@@ -42,7 +43,7 @@ public:
     TPanel* Panel4() const { return panel4; }
     TPanel* Panel5() const { return panel5; }
     TPanel* Panel7() const { return panel7; }
-    QLabel* Image1() const { return image1; }
+    TAutomapPicture* Image1() const { return image1; }
     QGroupBox* GroupBox1() const { return groupBox1; }
     // 55 automap cell tiles of 5 x 5, and 6 comparison pictures of 35 x 22.
     const std::vector<QPixmap>& ImageList1() const { return imageList1; }
@@ -82,7 +83,7 @@ private:
     TMemoEx* memo1 = nullptr;
     TPanel* panel2 = nullptr;
     QListWidget* listBox1 = nullptr;
-    QLabel* image1 = nullptr;
+    TAutomapPicture* image1 = nullptr;
     QGroupBox* groupBox1 = nullptr;
     QGroupBox* groupBox2 = nullptr;
     QLabel* image2 = nullptr;

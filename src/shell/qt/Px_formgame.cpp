@@ -2,6 +2,7 @@
 
 #include "platform/qt/QtText.h"
 #include "shell/Dungoperator.h"
+#include "shell/qt/Automappicture.h"
 #include "shell/qt/Cursortable.h"
 #include "shell/qt/Fm_dungeon.h"
 #include "shell/qt/Fm_mdimain.h"
@@ -87,6 +88,29 @@ void TPX_FormGame::ArrangeLayout(bool withAutomap) {
     form->setFixedWidth(layout.outerWidth - frame);
     window->setFixedWidth(layout.outerWidth);
     window->move(layout.windowAt.x, layout.windowAt.y);
+}
+
+int TPX_FormGame::TAutomapTarget::PictureWidth() const {
+    const TFormDung* shown = proxy.Form();
+    return shown ? shown->Image1()->width() : 0;
+}
+
+int TPX_FormGame::TAutomapTarget::PictureHeight() const {
+    const TFormDung* shown = proxy.Form();
+    return shown ? shown->Image1()->height() : 0;
+}
+
+void TPX_FormGame::TAutomapTarget::FillRect(int left, int top, int right, int bottom,
+                                            std::uint32_t rgb) {
+    if (const TFormDung* shown = proxy.Form()) {
+        shown->Image1()->Fill(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), rgb);
+    }
+}
+
+void TPX_FormGame::TAutomapTarget::DrawTile(int index, int left, int top) {
+    if (const TFormDung* shown = proxy.Form()) {
+        shown->Image1()->DrawTile(index, {left, top});
+    }
 }
 
 void TPX_FormGame::ShowTalk(const std::string& sjisText, bool isLast) {

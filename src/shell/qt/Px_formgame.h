@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Gamewindowbase.h"
+#include "world/Automapcanvas.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -26,6 +27,7 @@ public:
     bool HasWindow() const override { return !window.isNull(); }
     TViewParams ViewParams() const override;
     void ArrangeLayout(bool withAutomap) override;
+    IAutomapCanvas& AutomapTarget() override { return automapTarget; }
     void ShowTalk(const std::string& sjisText, bool isLast) override;
     void ShowChoices(const std::vector<std::string>& sjisTexts) override;
     void SetStatusText(TStatusLabel label, const std::string& sjisText) override;
@@ -49,7 +51,21 @@ protected:
     void ShowLevelPanel(const TNoticeLine* line) override;
 
 private:
+    // The automap picture of the window while there is one.
+    class TAutomapTarget final : public IAutomapCanvas {
+    public:
+        explicit TAutomapTarget(const TPX_FormGame& owner) : proxy(owner) {}
+        int PictureWidth() const override;
+        int PictureHeight() const override;
+        void FillRect(int left, int top, int right, int bottom, std::uint32_t rgb) override;
+        void DrawTile(int index, int left, int top) override;
+
+    private:
+        const TPX_FormGame& proxy;
+    };
+
     TPX_FormMDI& mainProxy;
     QPointer<QMdiSubWindow> window;
     TFormDung* form = nullptr;
+    TAutomapTarget automapTarget{*this};
 };
