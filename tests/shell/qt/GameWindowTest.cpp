@@ -3,6 +3,7 @@
 #include "shell/App.h"
 #include "shell/Dungoperator.h"
 #include "shell/FakeActiveMap.h"
+#include "shell/qt/Automappicture.h"
 #include "shell/qt/Cursortable.h"
 #include "shell/qt/Fm_dungeon.h"
 #include "shell/qt/Gamecontrols.h"
@@ -10,6 +11,7 @@
 #include "shell/qt/Px_formgame.h"
 #include "shell/qt/Px_formmdi.h"
 #include "shell/qt/ShellFixture.h"
+#include "world/Automapcanvas.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -190,7 +192,8 @@ TEST_F(GameWindow, TheLayoutIsNarrowWithoutTheAutomapAndWideWithItCentredOnTheMa
         EXPECT_EQ(Form().GroupBox1()->pos(), automap ? QPoint(650, 262) : QPoint(502, 109));
         EXPECT_EQ(Form().Image1()->isVisible(), automap);
         // Everything the layout shows lies inside the window.
-        const QWidget* lastShown = automap ? Form().Image1() : Control("Panel6");
+        const QWidget* lastShown =
+            automap ? static_cast<QWidget*>(Form().Image1()) : Control("Panel6");
         EXPECT_LE(lastShown->geometry().right(), Form().width() - 1);
     }
 }
@@ -329,6 +332,29 @@ TEST_F(GameWindow, NoticesShowOverTheViewInTheirColours) {
     EXPECT_EQ(Form().Panel5()->palette().color(QPalette::WindowText), QColor(255, 255, 0));
     Proxy().ShowRemark("");
     EXPECT_FALSE(Form().Panel5()->isVisible());
+}
+
+TEST_F(GameWindow, TheAutomapDrawsItsTilesIntoThePictureWhileThereIsAWindow) {
+    IAutomapCanvas& target = Proxy().AutomapTarget();
+    EXPECT_EQ(target.PictureWidth(), 300);
+    EXPECT_EQ(target.PictureHeight(), 250);
+    target.FillRect(0, 0, 300, 250, 0xD5C0A8);
+    target.DrawTile(0, 10, 5);
+    target.DrawTile(55, 15, 5);
+    const QImage& picture = Form().Image1()->Picture();
+    const QImage heroine = Form().ImageList1()[0].toImage();
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            EXPECT_EQ(picture.pixel(10 + x, 5 + y), heroine.pixel(x, y)) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(picture.pixel(17, 7), QColor(213, 192, 168).rgb()) << "tile 55 does not exist";
+    EXPECT_EQ(picture.pixel(299, 249), QColor(213, 192, 168).rgb());
+
+    dungOperator->CloseGameWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(target.PictureWidth(), 0);
+    target.DrawTile(0, 0, 0);
 }
 
 TEST_F(GameWindow, PicturesAreCutIntoTheirTiles) {
