@@ -175,6 +175,17 @@ TEST_F(HeadlessApp, TheAutomapDrawsHerSurroundingsOnEntryAndShowsFromTheSecondSt
                     .IsSeen(at.GetX() + 1, at.GetY() + 1));
     EXPECT_EQ(platform.gameWindow->automapPicture.TileAt(at.GetX(), at.GetY()), 0);
 
+    // A click on a seen square looks at the enemy standing there; on a
+    // square not seen, at nothing.
+    const auto& status = static_cast<const TStatusView&>(IFighterStatus::Instance());
+    const TDungBlock& beside = *game.ActiveMap()->BlockAt(at.GetX() + 1, at.GetY());
+    ASSERT_NE(beside.GetGuest(), nullptr) << "the cave's first enemy stands beside her";
+    platform.gameWindow->AutomapPressed(at.GetX() * 5 + 9, at.GetY() * 5 + 4);
+    EXPECT_EQ(static_cast<const IDungActer*>(status.ShownEnemy()), beside.GetGuest());
+    platform.gameWindow->ClearCommand();
+    platform.gameWindow->AutomapPressed(299, 249);
+    EXPECT_EQ(status.ShownEnemy(), nullptr);
+
     game.EscapeDungeon();
     TDataReader stageTwo = ReaderOf("Save/Save1", TBytes().U8(2).Repeat(0, 20).Bytes());
     TEventOperator::Instance().ReadEvents(stageTwo);
