@@ -29,6 +29,8 @@ public:
     // Back in the village: nothing is revealed or drawn any more.
     void DetachDungeon();
     bool IsAttached() const { return map != nullptr; }
+    // The seen squares of the floor shown; none while detached.
+    const TFloarClear* CurrentFloar() const { return current; }
     // Floor `floar` (from 0) of the attached dungeon is shown: the picture
     // is drawn anew.
     void SelectFloar(int floar);

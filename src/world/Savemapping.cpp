@@ -22,6 +22,14 @@ void TFloarClear::MarkSeen(int x, int y) {
     }
 }
 
+int TFloarClear::SeenCount() const {
+    int count = 0;
+    for (const std::vector<std::uint8_t>& row : rows) {
+        count += static_cast<int>(std::count(row.begin(), row.end(), 1));
+    }
+    return count;
+}
+
 void TFloarClear::Clear() {
     for (std::vector<std::uint8_t>& row : rows) {
         std::fill(row.begin(), row.end(), 0);

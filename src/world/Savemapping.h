@@ -20,6 +20,7 @@ public:
     // False outside the floor.
     bool IsSeen(int x, int y) const;
     void MarkSeen(int x, int y);
+    int SeenCount() const;
     void Clear();
 
     bool operator==(const TFloarClear&) const = default;

@@ -9,6 +9,8 @@
 #include "platform/FailureReport.h"
 #include "shell/App.h"
 #include "shell/Dungoperator.h"
+#include "shell/qt/Automappicture.h"
+#include "shell/qt/Fm_dungeon.h"
 #include "shell/qt/Fm_help.h"
 #include "shell/qt/Fm_mdimain.h"
 #include "shell/qt/Fm_story.h"
@@ -622,6 +624,8 @@ TSimState TSimRunner::State() const {
     const QWidget* modal = QApplication::activeModalWidget();
     state.Set("dialog", modal ? Utf8(modal->windowTitle()) : "-");
     state.Set("notice", Notices());
+    const TFormDung* form = gameWindow ? gameWindow->Form() : nullptr;
+    state.Set("automap", form ? (form->Image1()->isVisibleTo(form) ? "1" : "0") : "-");
     const TPX_FormDungEnt* entrance = platform.Entrance();
     state.Set("entrance", entrance && entrance->IsOpen() ? OfferedAreas(*entrance->Form()) : "-");
     return state;

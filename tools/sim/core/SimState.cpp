@@ -7,6 +7,7 @@
 #include "save/Savedungeon.h"
 #include "shell/Dungoperator.h"
 #include "village/Eventoperator.h"
+#include "world/Automapping.h"
 #include "world/Base3dutil.h"
 #include "world/BlockRecords.h"
 #include "world/Dungblock.h"
@@ -31,10 +32,10 @@ TSimState::TSimState() : values(Keys().size(), "-") {}
 
 const std::vector<std::string>& TSimState::Keys() {
     static const std::vector<std::string> keys = {
-        "step",  "where", "stage",     "map",     "num",    "mapstate", "hero",
-        "hp",    "atk",   "def",       "lv",      "next",   "enemies",  "items",
-        "title", "story", "window",    "caption", "retry",  "dialog",   "dungeon",
-        "keys",  "sword", "herostate", "front",   "notice", "entrance"};
+        "step",   "where",   "stage",    "map",     "num",     "mapstate", "hero",  "hp",
+        "atk",    "def",     "lv",       "next",    "enemies", "items",    "title", "story",
+        "window", "caption", "retry",    "dialog",  "dungeon", "keys",     "sword", "herostate",
+        "front",  "notice",  "entrance", "automap", "seen"};
     return keys;
 }
 
@@ -155,6 +156,9 @@ void ReadOperatorState(const TDungOperator& dungOperator, TSimState& state) {
     state.Set("map", map->IsVillage() ? "village" : "dungeon");
     if (!map->IsVillage() && TSaveDungeon::HasInstance()) {
         state.Set("dungeon", std::to_string(CurrentDungeonSave().number));
+    }
+    if (const TFloarClear* seen = dungOperator.Automap().CurrentFloar()) {
+        state.Set("seen", std::to_string(seen->SeenCount()));
     }
     state.Set("num", std::to_string(map->GetNumber()));
     state.Set("enemies", std::to_string(map->EnemyCount()));
