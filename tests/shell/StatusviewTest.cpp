@@ -199,7 +199,6 @@ TEST_F(StatusView, LeavingTheSceneForgetsWhatWasLookedAt) {
     EXPECT_EQ(Status().BlockAtScreen(ViewProj(), 245, 203), nullptr) << "no map, nothing picked";
 }
 
-
 TEST_F(StatusView, TakingTheStairsForgetsTheEnemyLookedAt) {
     Operator().EnterDungeon(0, false);
     IActiveMap& floor = *Operator().ActiveMap();
