@@ -412,8 +412,10 @@ std::string TSimRunner::WalkStep(const TSimCommand& command, std::uint8_t way, b
     if (attacked && !last) {
         return "an enemy attacked her (a fight)";
     }
+    // A warp within the floor carries her on from the exit a walk ends on.
+    const bool warped = last && map->BlockAt(toX, toY)->FloarKind() == FloarKindExit;
     const TDungBlock* at = map->HeroBlock();
-    if (at->GetX() != toX || at->GetY() != toY) {
+    if (!warped && (at->GetX() != toX || at->GetY() != toY)) {
         return "she stands at " + BlockName(at->GetX(), at->GetY()) + ", not at " +
                BlockName(toX, toY);
     }
