@@ -2,6 +2,7 @@
 
 #include "activemap/Activemapproxy.h"
 #include "activemap/Outfield.h"
+#include "actors/Hero.h"
 #include "actors/Idungacter.h"
 #include "platform/GameError.h"
 #include "platform/SjisText.h"
@@ -22,6 +23,32 @@ void IState_AMap::Tick(bool) {
         map.SetState(msEnemyTurnDash);
         break;
     default:
+        break;
+    }
+}
+
+void IState_AMap::EndTurnOnTheSpot() {
+    IActiveMap& map = GetMap();
+    if (map.GetState() == this && map.HeroStateId() == das_Wait) {
+        map.SetState(msWaitInput);
+    }
+}
+
+void IState_AMap::TakeNextOrder() {
+    IActiveMap& map = GetMap();
+    switch (map.GetHero()->TakeOrder(true)) {
+    case das_Walk:
+        map.SetState(msEnemyTurn);
+        break;
+    case das_Dash:
+        map.SetState(msEnemyTurnDash);
+        break;
+    case das_Turn:
+        map.SetState(msHeroTurn);
+        break;
+    default:
+        map.SetState(msWaitInput);
+        TActiveMapProxy::Instance().RefreshCursor();
         break;
     }
 }

@@ -27,6 +27,18 @@ public:
     virtual void Tick(bool allIdle);
     virtual ~IState_AMap() = default;
     virtual MapState_Type GetType() const = 0;
+
+protected:
+    // Ticks of one block of walking, and of one dash step.
+    static constexpr int WalkTicks = 4;
+    static constexpr int DashTicks = 1;
+
+    // A turn that ended without a step leaves her waiting for the player: so
+    // does the map, or nothing could be saved until she moved again.
+    void EndTurnOnTheSpot();
+    // Her step is over and nothing else happens: her next command, or the
+    // player's.
+    void TakeNextOrder();
 };
 
 // The map being played: a dungeon floor or an area of the village.

@@ -9,9 +9,6 @@
 
 namespace {
 
-// Ticks of one block of walking, and of one dash step.
-constexpr int WalkTicks = 4;
-constexpr int DashTicks = 1;
 // How long the floor shows a notice, or waits before it changes.
 constexpr int ShortNoticeTicks = 10;
 constexpr int LongNoticeTicks = 15;
@@ -96,12 +93,7 @@ void TState_DungMap::Tick(bool allIdle) {
         break;
     case msHeroTurn:
         IState_AMap::Tick(allIdle);
-        // A turn that ends without a step leaves her waiting for the
-        // player: so does the floor, or nothing could be saved until she
-        // moved again.
-        if (map.GetState() == this && Hero().GetStateId() == das_Wait) {
-            map.SetState(msWaitInput);
-        }
+        EndTurnOnTheSpot();
         break;
     case msEnemyTurn:
     case msEnemyTurnDash:
@@ -163,23 +155,8 @@ void TState_DungMap::EndTurn() {
         map.SetState(msRecovered);
         return;
     }
-    if (!TurnIsClear()) {
-        return;
-    }
-    switch (hero.TakeOrder(true)) {
-    case das_Walk:
-        map.SetState(msEnemyTurn);
-        break;
-    case das_Dash:
-        map.SetState(msEnemyTurnDash);
-        break;
-    case das_Turn:
-        map.SetState(msHeroTurn);
-        break;
-    default:
-        map.SetState(msWaitInput);
-        TActiveMapProxy::Instance().RefreshCursor();
-        break;
+    if (TurnIsClear()) {
+        TakeNextOrder();
     }
 }
 

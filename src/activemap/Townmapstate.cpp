@@ -7,9 +7,6 @@
 
 namespace {
 
-// Ticks of one block of walking, and of one dash step.
-constexpr int WalkTicks = 4;
-constexpr int DashTicks = 1;
 // How long the village waits before it changes the scene.
 constexpr int SceneChangeTicks = 10;
 
@@ -56,15 +53,11 @@ void TState_TownMap::Tick(bool heroIdle) {
     ++tickCount;
     switch (type) {
     case msWaitInput:
-        FollowHeroine();
+        FollowHeroine(heroIdle);
         break;
     case msHeroTurn:
-        FollowHeroine();
-        // A turn that ends without a step leaves her waiting for the player:
-        // so does the village, or nothing could be saved until she walked.
-        if (map.GetState() == this && Hero().GetStateId() == das_Wait) {
-            map.SetState(msWaitInput);
-        }
+        FollowHeroine(heroIdle);
+        EndTurnOnTheSpot();
         break;
     case msEnemyTurn:
     case msEnemyTurnDash:
@@ -99,45 +92,18 @@ void TState_TownMap::Tick(bool heroIdle) {
     }
 }
 
-void TState_TownMap::FollowHeroine() {
-    switch (Hero().GetStateId()) {
-    case das_Walk:
-        map.SetState(msEnemyTurn);
-        break;
-    case das_Attack:
-    case das_Press:
-        map.SetState(msHeroAction);
-        break;
-    case das_Talk:
+void TState_TownMap::FollowHeroine(bool heroIdle) {
+    if (Hero().GetStateId() == das_Talk) {
         map.SetState(msTalk);
-        break;
-    case das_Dash:
-        map.SetState(msEnemyTurnDash);
-        break;
-    default:
-        break;
+    } else {
+        IState_AMap::Tick(heroIdle);
     }
 }
 
 void TState_TownMap::EndStep() {
-    THero& hero = Hero();
-    if (const int leadsTo = hero.TakeExit(); leadsTo != 0) {
+    if (const int leadsTo = Hero().TakeExit(); leadsTo != 0) {
         map.SetState(leadsTo > 0 ? msMoveFloor : msExit);
         return;
     }
-    switch (hero.TakeOrder(true)) {
-    case das_Turn:
-        map.SetState(msHeroTurn);
-        break;
-    case das_Walk:
-        map.SetState(msEnemyTurn);
-        break;
-    case das_Dash:
-        map.SetState(msEnemyTurnDash);
-        break;
-    default:
-        map.SetState(msWaitInput);
-        TActiveMapProxy::Instance().RefreshCursor();
-        break;
-    }
+    TakeNextOrder();
 }

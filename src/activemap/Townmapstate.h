@@ -23,8 +23,8 @@ private:
     THero& Hero() const;
     // Before the state's main action: a step being walked, an exit's pause.
     bool Waiting() const { return tickCount < waitTicks; }
-    // The map follows what the heroine has started.
-    void FollowHeroine();
+    // The map follows what the heroine has started: a talk, or a turn.
+    void FollowHeroine(bool heroIdle);
     // Her step is over: an exit under her, or her next command.
     void EndStep();
 
