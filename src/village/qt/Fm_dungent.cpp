@@ -6,12 +6,15 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace {
 
-constexpr int DungeonItemHeight = 16;
+// Space above and below a dungeon's name, so that the 16 pixel text does not
+// touch the list's frame or the row's selection.
+constexpr int DungeonRowPadding = 2;
 
 } // namespace
 
@@ -54,9 +57,10 @@ void TFormDungEnt::ShowDungeons(int areaPos) {
     if (areaPos < 0) {
         return;
     }
+    const int rowHeight = listBox1->fontMetrics().height() + 2 * DungeonRowPadding;
     for (const std::string& name : choice.DungeonNames(static_cast<std::size_t>(areaPos))) {
         auto* item = new QListWidgetItem(ToQt(name), listBox1);
-        item->setSizeHint({listBox1->viewport()->width(), DungeonItemHeight});
+        item->setSizeHint({listBox1->viewport()->width(), rowHeight});
     }
 }
 

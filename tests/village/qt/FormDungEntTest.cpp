@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -72,6 +73,20 @@ TEST_F(FormDungEnt, StandsAsDesignedOverTheMainWindowWithAreaZeroOnly) {
               (QStringList{QStringLiteral("試しの洞窟"), QStringLiteral("修練の間"),
                            QStringLiteral("剣の間")}));
     EXPECT_FALSE(App().DungOperator().CanStart());
+}
+
+TEST_F(FormDungEnt, EveryDungeonRowHoldsItsNameWithRoomAroundItAndAllShowAtOnce) {
+    Leave({1});
+    Settle();
+    const QListWidget& dungeons = *Form().ListBox1();
+    ASSERT_EQ(dungeons.count(), 3);
+    const int textHeight = QFontMetrics(dungeons.font()).height();
+    const QRect shown = dungeons.viewport()->rect();
+    for (int row = 0; row < dungeons.count(); ++row) {
+        const QRect rect = dungeons.visualItemRect(dungeons.item(row));
+        EXPECT_GE(rect.height(), textHeight + 4) << "row " << row;
+        EXPECT_TRUE(shown.contains(rect)) << "row " << row;
+    }
 }
 
 TEST_F(FormDungEnt, NeitherDecideWithoutADungeonNorClosingLeavesTheScreen) {
