@@ -76,16 +76,16 @@ TImage SteelDoor() {
     TImage image(Size, Size);
     for (int y = 0; y < Size; ++y) {
         for (int x = 0; x < Size; ++x) {
-            image.Set(x, y, Grain({120, 128, 140}, x, y, 31, 0.08));
+            image.Set(x, y, Grain({176, 184, 198}, x, y, 31, 0.08));
         }
     }
     for (const int edge : {2, Size - 4}) {
-        image.FillRect(edge, 0, 2, Size, {70, 74, 84});
-        image.FillRect(0, edge, Size, 2, {70, 74, 84});
+        image.FillRect(edge, 0, 2, Size, {112, 118, 132});
+        image.FillRect(0, edge, Size, 2, {112, 118, 132});
     }
     for (int y = 6; y < Size; y += 13) {
         for (int x = 6; x < Size; x += 13) {
-            FillEllipse(image, x + 0.5, y + 0.5, 1.8, 1.8, {190, 196, 206});
+            FillEllipse(image, x + 0.5, y + 0.5, 1.8, 1.8, {234, 238, 246});
         }
     }
     return image;
