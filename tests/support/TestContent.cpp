@@ -4,6 +4,10 @@ std::filesystem::path TestContentSources() {
     return std::filesystem::path(TESSARINE_TEST_DATA_DIR) / "content" / "src";
 }
 
+std::filesystem::path GameContentSources() {
+    return std::filesystem::path(TESSARINE_TEST_DATA_DIR).parent_path().parent_path() / "content";
+}
+
 void InstallTestContent(const std::filesystem::path& gameFolder) {
     constexpr auto replace = std::filesystem::copy_options::recursive |
                              std::filesystem::copy_options::overwrite_existing;

@@ -1,16 +1,11 @@
 #include "Content.h"
 #include "anim/Acterplan.h"
+#include "support/TestContent.h"
 
 #include <gtest/gtest.h>
 #include <map>
 
 namespace {
-
-// The game's content sources, beside the test data in the source tree.
-std::filesystem::path GameContentSources() {
-    return std::filesystem::path(TESSARINE_TEST_DATA_DIR).parent_path().parent_path() / "content" /
-           "data";
-}
 
 struct TBodyRange {
     std::uint32_t first, last;
@@ -27,7 +22,7 @@ constexpr TBodyRange GameBodies[] = {
 class ContentBodies : public testing::Test {
 protected:
     void SetUp() override {
-        content = ReadContent(GameContentSources());
+        content = ReadContent(GameContentSources() / "data");
         ASSERT_TRUE(content.acters && content.objects && content.motions && content.graphics);
         for (const auto& acter : content.acters->acters) {
             acters.try_emplace(acter.acterNo, &acter);

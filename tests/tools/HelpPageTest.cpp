@@ -2,6 +2,7 @@
 
 #include "modelgen/HelpPictures.h"
 #include "support/TempFolder.h"
+#include "support/TestContent.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,8 +15,7 @@ namespace fs = std::filesystem;
 
 // The game's how-to-play page in the source tree.
 fs::path HelpSource() {
-    return fs::path(TESSARINE_TEST_DATA_DIR).parent_path().parent_path() / "content" / "help" /
-           "Tessarine.html";
+    return GameContentSources() / "help" / "Tessarine.html";
 }
 
 std::vector<std::string> PicturePaths() {

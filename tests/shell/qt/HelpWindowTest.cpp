@@ -19,9 +19,7 @@ namespace {
 class HelpWindow : public ShellTest {
 protected:
     HelpWindow() {
-        const auto source =
-            std::filesystem::path(TESSARINE_TEST_DATA_DIR).parent_path().parent_path() / "content" /
-            "help" / "Tessarine.html";
+        const auto source = GameContentSources() / "help" / "Tessarine.html";
         WriteHelp(source.string(), folder.Path().string());
     }
 
