@@ -199,15 +199,21 @@ IItemImp* THero::Equipped(int place) const {
                                                   : nullptr;
 }
 
+THero::TEquipRefusal THero::EquipRefusalFor(const IItemImp& item) const {
+    const TItem_Equip* piece = item.AsEquipment();
+    if (!piece) {
+        return TEquipRefusal::NotEquipment;
+    }
+    return GetLevel() < piece->GetRequiredLevel() ? TEquipRefusal::LevelTooLow
+                                                  : TEquipRefusal::None;
+}
+
 bool THero::Equip(std::size_t position) {
-    if (position >= items.size()) {
+    if (position >= items.size() || EquipRefusalFor(*items[position]) != TEquipRefusal::None) {
         return false;
     }
     IItemImp* item = items[position].get();
     const TItem_Equip* piece = item->AsEquipment();
-    if (!piece || GetLevel() < piece->GetRequiredLevel()) {
-        return false;
-    }
     const int type = piece->GetType();
     if (type < 1 || type > EquipPlaceCount) {
         throw TGameError(Sjis("装備実行エラー"));

@@ -69,8 +69,11 @@ public:
     // Removes the first key with that number; false when she has none.
     bool UseKey(int id);
     void RemoveItemByKind(std::uint8_t kind, std::uint8_t id);
-    // False, changing nothing, for an item that is no equipment or needs a
-    // higher level than hers.
+    // Why she may not put on `item`, if she may not.
+    enum class TEquipRefusal { None, NotEquipment, LevelTooLow };
+    TEquipRefusal EquipRefusalFor(const IItemImp& item) const;
+    // False, changing nothing, for a position beyond her items or an item
+    // she may not put on.
     bool Equip(std::size_t position);
     // Place 1 to 3; false when nothing is worn there.
     bool Unequip(int place);

@@ -387,6 +387,10 @@ TEST_F(Hero, EquipsWhatHerLevelAllows) {
     const std::size_t secondSword = world.Give(BI_Equipment, 1);
     TFakeBody& body = world.HeroBody();
 
+    using Refusal = THero::TEquipRefusal;
+    EXPECT_EQ(hero.EquipRefusalFor(hero.ItemAt(armour)), Refusal::LevelTooLow);
+    EXPECT_EQ(hero.EquipRefusalFor(hero.ItemAt(key)), Refusal::NotEquipment);
+    EXPECT_EQ(hero.EquipRefusalFor(hero.ItemAt(sword)), Refusal::None);
     EXPECT_FALSE(hero.Equip(armour)) << "it needs level 2";
     EXPECT_EQ(hero.Equipped(2), nullptr);
     EXPECT_EQ(hero.Inventory().items[armour].equipped, 0);
@@ -407,6 +411,7 @@ TEST_F(Hero, EquipsWhatHerLevelAllows) {
     EXPECT_EQ(hero.Inventory().items[sword].equipped, 0) << "the first sword is taken off";
 
     hero.LevelUp();
+    EXPECT_EQ(hero.EquipRefusalFor(hero.ItemAt(armour)), Refusal::None);
     EXPECT_TRUE(hero.Equip(armour));
     EXPECT_TRUE(body.partsVisible.at(13));
     EXPECT_TRUE(hero.Unequip(1));
