@@ -1,8 +1,11 @@
 #include "Content.h"
+#include "activemap/Drawmaster.h"
 #include "modelgen/ModelDesc.h"
 #include "modelgen/Textures.h"
 #include "support/TestContent.h"
 
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -94,6 +97,30 @@ TEST(ContentLooks, WallPiecesThatLeaveTheirSquareOpenStandOnAFloorTile) {
     }
     EXPECT_TRUE(bare.empty()) << "without a floor tile under hedges, fences or counters: "
                               << testing::PrintToString(bare);
+}
+
+// The dark rock beyond the grid's edges is the only thing the camera sees at
+// the top of the view when she stands on the first row inside the border, the
+// top row of most floors. Above the far edge of the north scenery, five cells
+// out, there is only the view's bare background, so the rock must be tall
+// enough for the view's top edge to meet it there.
+TEST(ContentLooks, TheNorthSceneryFillsTheTopOfTheViewFromTheFirstRowInside) {
+    const TModelDesc rock =
+        ReadModelDesc((GameContentSources() / "models" / "out_field.yaml").string());
+    double top = 0.0;
+    for (const TPartDesc& part : rock.top.parts) {
+        for (const TMeshVertex& vertex : part.mesh.vertices) {
+            top = std::max(top, vertex.position.y);
+        }
+    }
+    constexpr double pi = 3.14159265358979323846;
+    const double downward = TDrawMaster::CameraPitch * pi / 180.0 - TDrawMaster::FieldOfView / 2.0;
+    // From row 1 to the far side of row -5, the scenery's last row, in world units.
+    const double farEdgeNorth = (1 + 5) * 2.0 + 1.0;
+    const double viewTopThere =
+        TDrawMaster::CameraHeight - (TDrawMaster::CameraBack + farEdgeNorth) * std::tan(downward);
+    EXPECT_GT(top, viewTopThere + 0.1) << "the rock's top " << top << ", the view's top edge "
+                                       << viewTopThere << " high over its far side";
 }
 
 } // namespace
