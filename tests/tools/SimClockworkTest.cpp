@@ -105,7 +105,7 @@ TEST_F(SimClockwork, TheStateLineReadsTheOperator) {
     EXPECT_EQ(state.Line(), "step=- where=0 stage=- map=none num=- mapstate=-1 hero=- hp=- atk=- "
                             "def=- lv=- next=- enemies=- items=- title=- story=- window=- "
                             "caption=- retry=- dialog=- dungeon=- keys=- sword=- herostate=- "
-                            "front=- notice=- entrance=- automap=- seen=-");
+                            "front=- notice=- entrance=- automap=- seen=- talk=-");
     EnterMap(3);
     ReadOperatorState(app->DungOperator(), state);
     state.Set("caption", "ダンジョン 地下 3階");

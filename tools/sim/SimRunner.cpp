@@ -15,6 +15,7 @@
 #include "shell/qt/Fm_mdimain.h"
 #include "shell/qt/Fm_story.h"
 #include "shell/qt/GameMain.h"
+#include "shell/qt/Gamecontrols.h"
 #include "shell/qt/Px_formgame.h"
 #include "village/qt/Px_formdungent.h"
 #include "world/Base3dutil.h"
@@ -23,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -608,6 +610,19 @@ std::string TSimRunner::Notices() const {
     return notices;
 }
 
+std::string TSimRunner::Talk() const {
+    const TPX_FormGame* gameWindow = platform.GameWindow();
+    const TFormDung* form = gameWindow ? gameWindow->Form() : nullptr;
+    if (!form || !form->Panel1()->isVisibleTo(form)) {
+        return {};
+    }
+    if (form->ListBox1()->isVisibleTo(form)) {
+        return "choices";
+    }
+    // The box keeps the last line until the next command.
+    return form->Panel2()->isVisibleTo(form) ? "more" : "end";
+}
+
 TSimState TSimRunner::State() const {
     TSimState state;
     state.Set("step", std::to_string(clockwork->Steps()));
@@ -630,5 +645,6 @@ TSimState TSimRunner::State() const {
     state.Set("automap", form ? (form->Image1()->isVisibleTo(form) ? "1" : "0") : "-");
     const TPX_FormDungEnt* entrance = platform.Entrance();
     state.Set("entrance", entrance && entrance->IsOpen() ? OfferedAreas(*entrance->Form()) : "-");
+    state.Set("talk", Talk());
     return state;
 }

@@ -90,6 +90,8 @@ private:
     TSimState State() const;
     // What the game window's notice panels show, joined by "+".
     std::string Notices() const;
+    // What the game window's talk box asks of the player.
+    std::string Talk() const;
     TDungOperator& Operator() const;
     // The game window's form, or null when it is closed.
     QWidget* GameForm() const;

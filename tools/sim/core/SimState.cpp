@@ -35,7 +35,7 @@ const std::vector<std::string>& TSimState::Keys() {
         "step",   "where",   "stage",    "map",     "num",     "mapstate", "hero",  "hp",
         "atk",    "def",     "lv",       "next",    "enemies", "items",    "title", "story",
         "window", "caption", "retry",    "dialog",  "dungeon", "keys",     "sword", "herostate",
-        "front",  "notice",  "entrance", "automap", "seen"};
+        "front",  "notice",  "entrance", "automap", "seen",    "talk"};
     return keys;
 }
 
