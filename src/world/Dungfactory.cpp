@@ -35,6 +35,18 @@ template <typename TMap> TMap& MapToRemake() {
     return *TMap::Instance();
 }
 
+// A new area's save knows where she arrives but not her level: what she is
+// goes with her from the area she left.
+void CarryHeroValues(const TSaveHero& from, TSaveHero& to) {
+    to.hp = from.hp;
+    to.attack = from.attack;
+    to.defence = from.defence;
+    to.maxHp = from.maxHp;
+    to.baseLevel = from.baseLevel;
+    to.next = from.next;
+    to.level = from.level;
+}
+
 std::string Number(std::size_t value) {
     return std::to_string(value);
 }
@@ -148,13 +160,12 @@ std::unique_ptr<TActiveMapTown> TDungFactory::BuildVillage(bool fromSave) {
 TActiveMapTown& TDungFactory::RebuildVillageArea() {
     // Checked before her village save is replaced, so a failure loses nothing.
     MapToRemake<TActiveMapTown>();
-    const TSaveHero& leaving = CurrentTownSave().hero;
+    // A copy: the save that holds her record is replaced.
+    const TSaveHero leaving = CurrentTownSave().hero;
     // Her exit wrote the target area plus one into her record.
     const int target = leaving.floar - 1;
-    const int x = leaving.x;
-    const int y = leaving.y;
-    const std::uint8_t direction = VillageArrivalDirection(leaving.direction);
-    NewVillageSave(target, x, y, direction);
+    NewVillageSave(target, leaving.x, leaving.y, VillageArrivalDirection(leaving.direction));
+    CarryHeroValues(leaving, CurrentTownSave().hero);
     BuildField(target, false);
     return MapToRemake<TActiveMapTown>();
 }

@@ -389,6 +389,26 @@ TEST_F(DungFactory, MovingToAnotherAreaKeepsHerPlaceAndStraightensADiagonal) {
     EXPECT_EQ(tavern.BlockAt(1, 1)->GetGuest(), Person(3));
 }
 
+TEST_F(DungFactory, MovingToAnotherAreaKeepsHerValues) {
+    auto map = Factory().BuildVillage(false);
+    // As on every arrival in the village.
+    Hero().ResetForVillage();
+    TSaveHero& leaving = CurrentTownSave().hero;
+    leaving.floar = 2;
+    PlaceRecord(leaving, 2, 2, DW_North);
+    const TSaveHero before = leaving;
+    Factory().RebuildVillageArea();
+    const TSaveHero& arrived = CurrentTownSave().hero;
+    EXPECT_EQ(&Hero().Record(), &arrived);
+    EXPECT_EQ(arrived.level, 1);
+    EXPECT_EQ(arrived.next, 5);
+    EXPECT_EQ(arrived.hp, before.hp);
+    EXPECT_EQ(arrived.maxHp, before.maxHp);
+    EXPECT_EQ(arrived.attack, before.attack);
+    EXPECT_EQ(arrived.defence, before.defence);
+    EXPECT_EQ(arrived.baseLevel, before.baseLevel);
+}
+
 TEST(VillageArrival, DiagonalsBecomeNorthOrSouthAndTheRestIsKept) {
     const std::pair<std::uint8_t, std::uint8_t> cases[] = {
         {DW_North, DW_North},     {DW_East, DW_East},       {DW_South, DW_South},
