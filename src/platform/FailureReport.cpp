@@ -13,20 +13,36 @@ std::string ReadableSjis(const std::string& sjis) {
     }
 }
 
-} // namespace
+// A failure's message and whether it is the game's own Shift-JIS text.
+struct TFailureText {
+    std::string text;
+    bool sjis = false;
+};
 
-std::string FailureTextUtf8(std::exception_ptr failure) {
+TFailureText TextOf(std::exception_ptr failure) {
     try {
         std::rethrow_exception(failure);
     } catch (const TGameError& error) {
-        return ReadableSjis(error.what());
+        return {error.what(), true};
     } catch (const TBareText& bare) {
-        return ReadableSjis(bare.text);
+        return {bare.text, true};
     } catch (const std::exception& error) {
-        return error.what();
+        return {error.what(), false};
     } catch (...) {
-        return "unknown exception";
+        return {"unknown exception", false};
     }
+}
+
+} // namespace
+
+std::string FailureTextUtf8(std::exception_ptr failure) {
+    const TFailureText failed = TextOf(failure);
+    return failed.sjis ? ReadableSjis(failed.text) : failed.text;
+}
+
+std::string FailureTextSjis(std::exception_ptr failure) {
+    const TFailureText failed = TextOf(failure);
+    return failed.sjis ? failed.text : Utf8ToSjisShown(failed.text);
 }
 
 void ReportThreadFailure(std::exception_ptr failure, std::ostream& out) {

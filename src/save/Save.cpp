@@ -1,6 +1,7 @@
 #include "save/Save.h"
 
 #include "actors/Herosbase.h"
+#include "platform/FailureReport.h"
 #include "platform/GameError.h"
 #include "platform/GameFiles.h"
 #include "platform/MessageSeam.h"
@@ -121,23 +122,63 @@ bool TSave::Load() {
         return false;
     }
     std::optional<TLoadedGame> game;
+    std::string fileName;
     try {
         if (CheckSlot(slot) != 1) {
             return false;
         }
         TDataReader reader = std::move(*held);
         held.reset();
+        fileName = reader.FileName();
         game.emplace(ReadGame(reader));
     } catch (const TGameError& error) {
         held.reset();
-        MessageSeam().ShowWarning(Sjis("ロードできませんでした") + "\n" + error.what());
+        TellLoadFailed(error.what());
         return false;
     }
-    // Only now does the running game go: nothing of the file can fail any more.
-    scene.PrepareLoad();
-    Adopt(*game);
-    scene.ResumeAfterLoad();
+    // Building the loaded game can still fail on what no check covers (a
+    // floor's content against its records); the game on screen is kept as a
+    // save would write it, to be given back then.
+    std::optional<std::vector<std::uint8_t>> running;
+    if (scene.GameShown()) {
+        scene.BeforeSave();
+        running = GameBytes();
+    }
+    try {
+        Resume(*game);
+    } catch (...) {
+        const std::string reason = FailureTextSjis(std::current_exception());
+        GiveBack(running);
+        TellLoadFailed(fileName + ": " + reason);
+        return false;
+    }
     return true;
+}
+
+void TSave::Resume(TLoadedGame& game) {
+    scene.PrepareLoad();
+    Adopt(game);
+    scene.ResumeAfterLoad();
+}
+
+void TSave::GiveBack(const std::optional<std::vector<std::uint8_t>>& running) {
+    try {
+        if (!running) {
+            scene.PrepareLoad();
+            return;
+        }
+        TDataReader reader(Sjis("実行中のゲーム"), *running);
+        TLoadedGame game = ReadGame(reader);
+        Resume(game);
+    } catch (...) {
+        // Not even the game that ran can be built again: at least nothing
+        // half built stays, and the slot files are untouched.
+        scene.PrepareLoad();
+    }
+}
+
+void TSave::TellLoadFailed(const std::string& sjisReason) const {
+    MessageSeam().ShowWarning(Sjis("ロードできませんでした") + "\n" + sjisReason);
 }
 
 TLoadedGame TSave::ReadGame(TDataReader& reader) const {

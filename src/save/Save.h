@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class ISaveScene;
@@ -27,7 +28,8 @@ bool HasSaveSignature(const std::vector<std::uint8_t>& bytes);
 // whereabouts, the people's talks, the story's events, the village or the
 // dungeon save by her whereabouts, and the automap. A save is written beside
 // the slot's file and moved over it only when complete; a load reads and
-// checks the whole file before anything of the running game goes.
+// checks the whole file before anything of the running game goes, and gives
+// the running game back when the loaded one cannot be built.
 class TSave : public TSingleInstance<TSave> {
 public:
     // The game's data the saves are checked against and the automap's seen
@@ -51,8 +53,8 @@ public:
     int CheckSlot(int slot);
     // Asks for a slot and loads it; false when nothing was loaded. A file
     // without the signature is refused silently, one whose content does not
-    // fit the game's data with a message; either way the game goes on as it
-    // was.
+    // fit the game's data, or whose game fails while it is being built, with
+    // a message; either way the game goes on as it was.
     bool Load();
 
     TSaveForm& Form() { return *form; }
@@ -62,6 +64,12 @@ public:
 private:
     TLoadedGame ReadGame(TDataReader& reader) const;
     void Adopt(TLoadedGame& game);
+    // The running game goes, `game` takes its place and resumes.
+    void Resume(TLoadedGame& game);
+    // After a load failed half way: what was built of it goes, and the game
+    // in `running` (none: no game was shown) resumes.
+    void GiveBack(const std::optional<std::vector<std::uint8_t>>& running);
+    void TellLoadFailed(const std::string& sjisReason) const;
 
     ISaveScene& scene;
     const TDungeonData& stages;

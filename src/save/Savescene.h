@@ -13,4 +13,7 @@ public:
     virtual void PrepareLoad() = 0;
     // The loaded game resumes where the heroine was saved.
     virtual void ResumeAfterLoad() = 0;
+    // A map is played in the game window: a game a failed load must give
+    // back (not the title's, nor one whose window was closed).
+    virtual bool GameShown() const = 0;
 };

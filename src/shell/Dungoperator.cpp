@@ -193,6 +193,10 @@ void TDungOperator::ResumeAfterLoad() {
     }
 }
 
+bool TDungOperator::GameShown() const {
+    return activeMap && gameWindow.HasWindow();
+}
+
 void TDungOperator::ChangeFloor() {
     // The stairs' floor is rebuilt into the same map while the loop runs on.
     activeMap->SaveActorStates();

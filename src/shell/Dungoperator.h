@@ -68,6 +68,7 @@ public:
     void BeforeSave() override;
     void PrepareLoad() override;
     void ResumeAfterLoad() override;
+    bool GameShown() const override;
 
     // Asked by the active map through its proxy.
     void ChangeFloor() override;

@@ -29,6 +29,14 @@ TEST(FailureReport, OtherExceptionsGiveTheirText) {
     EXPECT_EQ(FailureTextUtf8(Raised(42)), "unknown exception");
 }
 
+TEST(FailureReport, TheGameShowsTheSameTextsInShiftJis) {
+    EXPECT_EQ(FailureTextSjis(Raised(TGameError(Sjis("ロードエラー")))), Sjis("ロードエラー"));
+    EXPECT_EQ(FailureTextSjis(Raised(TBareText{Sjis("壁の二重設定")})), Sjis("壁の二重設定"));
+    EXPECT_EQ(FailureTextSjis(Raised(std::runtime_error("plain"))), "plain");
+    EXPECT_EQ(FailureTextSjis(Raised(std::runtime_error("Save/セーブ"))), Sjis("Save/セーブ"));
+    EXPECT_EQ(FailureTextSjis(Raised(42)), "unknown exception");
+}
+
 TEST(FailureReport, BytesThatAreNotShiftJisStillReachTheReport) {
     const std::string broken("\x81", 1);
     EXPECT_EQ(FailureTextUtf8(Raised(TGameError(broken))), broken);

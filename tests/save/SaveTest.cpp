@@ -1,10 +1,12 @@
 #include "save/Save.h"
 
 #include "activemap/Activemap.h"
+#include "actors/Dastate.h"
 #include "actors/Hero.h"
 #include "actors/Herosbase.h"
 #include "platform/GameFiles.h"
 #include "platform/IniFile.h"
+#include "platform/MessageSeam.h"
 #include "platform/SjisText.h"
 #include "save/Savedungeon.h"
 #include "save/Savetown.h"
@@ -22,6 +24,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
@@ -74,13 +77,14 @@ protected:
     }
     static fs::path Slot(int slot) { return fs::path("Save") / ("Save" + std::to_string(slot)); }
 
-    // Steps until the map waits for the player again.
+    // Steps until the map and the heroine wait for the player again (a turn
+    // on the spot keeps the map waiting).
     void RunTurn() {
         for (int pass = 0; pass < 500; ++pass) {
             const auto wait = platform.thread->RunPass();
             ASSERT_TRUE(wait.has_value());
             platform.clock->Advance(*wait);
-            if (scene().MapState() == 0) {
+            if (scene().MapState() == 0 && scene().ActiveMap()->HeroStateId() == das_Wait) {
                 return;
             }
         }
@@ -104,11 +108,52 @@ protected:
         ASSERT_EQ(THerosBase::Instance().GetHero().ItemCount(), 1u);
     }
 
+    // The message that refused the file in slot `slot`, which names it and
+    // tells `sjisProblem`.
+    void ExpectRefusedWith(int slot, const std::string& sjisProblem) {
+        ASSERT_EQ(platform.seam->messages.size(), 1u);
+        const std::string& message = platform.seam->messages[0];
+        EXPECT_EQ(message.rfind(Sjis("ロードできませんでした"), 0), 0u) << SjisToUtf8(message);
+        EXPECT_NE(message.find("Save" + std::to_string(slot)), std::string::npos)
+            << SjisToUtf8(message);
+        EXPECT_NE(message.find(sjisProblem), std::string::npos) << SjisToUtf8(message);
+    }
+
     TTempFolder folder;
     TTestPlatform platform;
     TFakeMainWindow mainWindow;
     std::unique_ptr<TApp> app;
 };
+
+// `saved`, a game saved in a dungeon, with its dungeon save changed by
+// `spoil`: every record kept where the checks want it.
+TBytes WithDungeonSpoiled(const TBytes& saved, const std::function<void(TSaveDungeon&)>& spoil) {
+    TDataReader reader("saved", saved);
+    std::uint8_t signature[SaveSignatureSize];
+    reader.ReadBytes(signature, sizeof signature, "signature");
+    THerosBase::Instance().ReadInventoryChecked(reader);
+    TPeopleBase::Instance().ReadTalksChecked(reader);
+    TEventOperator::Instance().ReadEventsChecked(reader);
+    const auto dungeonAt = static_cast<std::ptrdiff_t>(reader.Position());
+    TSaveDungeon dungeon = ReadDungeonSave(reader);
+    const auto dungeonEnd = static_cast<std::ptrdiff_t>(reader.Position());
+    spoil(dungeon);
+    TDataWriter writer;
+    WriteDungeonSave(writer, dungeon);
+    TBytes bytes(saved.begin(), saved.begin() + dungeonAt);
+    bytes.insert(bytes.end(), writer.Bytes().begin(), writer.Bytes().end());
+    bytes.insert(bytes.end(), saved.begin() + dungeonEnd, saved.end());
+    return bytes;
+}
+
+TSaveFloar& HerFloar(TSaveDungeon& dungeon) {
+    return dungeon.Floar(dungeon.hero.floar);
+}
+
+// Her floor's first enemy is of a kind the tables do not know.
+void UnknownEnemy(TSaveDungeon& dungeon) {
+    HerFloar(dungeon).enemies.front().enemyKind = 99;
+}
 
 TEST(SaveSlots, SlotsCountTenToAPageAndLieInSaveBesideTheExecutable) {
     EXPECT_EQ(SlotOf(1, 0), 1);
@@ -280,6 +325,114 @@ TEST_F(SaveGame, TruncatedAndCorruptedSavesAreRefusedAndTheGameIsUnchanged) {
             << SjisToUtf8(platform.seam->messages[0]);
     }
     EXPECT_TRUE(LoadFrom(2)) << "a good file still loads";
+}
+
+// A file that passes every check but whose floor cannot be built fails
+// only once the running game is gone: it comes back as it was, playable, and
+// the message names the file and the problem.
+TEST_F(SaveGame, ASaveWhoseFloorCannotBeBuiltGivesTheRunningGameBack) {
+    EnterCaveAndTakeTheKey();
+    SaveTo(2);
+    const TBytes good = FileBytes(Slot(2));
+
+    struct TCase {
+        const char* name;
+        const char* problem;
+        std::function<void(TSaveDungeon&)> spoil;
+    };
+    const std::vector<TCase> cases = {
+        {"an enemy the tables do not know", "IDからデータの取得エラー", UnknownEnemy},
+        {"an enemy on her block", "ゲストダンジョンアクターの二重セット",
+         [](TSaveDungeon& d) {
+             TSaveEnemy& enemy = HerFloar(d).enemies.front();
+             ASSERT_NE(enemy.hp, 0) << "a defeated enemy is not built";
+             enemy.x = d.hero.x;
+             enemy.y = d.hero.y;
+         }},
+        {"a tool that is only found in chests", "は床に置けません",
+         [](TSaveDungeon& d) {
+             TSaveItem& item = HerFloar(d).items.front();
+             item.kind = BI_Tool;
+             item.id = FreeToolId + 1;
+         }},
+        {"a door without its record", "の記録がありません",
+         [](TSaveDungeon& d) { HerFloar(d).onOffs.pop_back(); }},
+    };
+
+    Walk(1); // turns east: the running game is not the saved one
+    SaveTo(4);
+    const TBytes before = FileBytes(Slot(4));
+    ASSERT_NE(before, good);
+    for (const TCase& spoiled : cases) {
+        SCOPED_TRACE(spoiled.name);
+        WriteBytes(Slot(18), WithDungeonSpoiled(good, spoiled.spoil));
+        platform.seam->messages.clear();
+        EXPECT_FALSE(LoadFrom(18));
+        ExpectRefusedWith(18, Sjis(spoiled.problem));
+        EXPECT_EQ(save().GameBytes(), before);
+        EXPECT_EQ(scene().Whereabouts(), THeroWhereabouts::Dungeon);
+        ASSERT_NE(scene().ActiveMap(), nullptr);
+        EXPECT_EQ(scene().MapState(), 0) << "she waits for the player";
+        EXPECT_TRUE(platform.gameWindow->HasWindow());
+    }
+
+    SaveTo(5);
+    EXPECT_EQ(FileBytes(Slot(5)), before) << "the same game as before the loads";
+    Walk(1);
+    EXPECT_EQ(CurrentDungeonSave().hero.x, 2) << "a step east";
+    ASSERT_TRUE(LoadFrom(2)) << "a good file still loads";
+    EXPECT_EQ(save().GameBytes(), good);
+    EXPECT_EQ(scene().MapState(), 0);
+}
+
+TEST_F(SaveGame, AFailedLoadInTheVillageGivesTheVillageBack) {
+    EnterCaveAndTakeTheKey();
+    SaveTo(2);
+    WriteBytes(Slot(18), WithDungeonSpoiled(FileBytes(Slot(2)), UnknownEnemy));
+    game().NewGame();
+    TEventOperator::Instance().FulfilCondition(1, 1);
+    SaveTo(4);
+    const TBytes village = FileBytes(Slot(4));
+
+    EXPECT_FALSE(LoadFrom(18));
+    ExpectRefusedWith(18, Sjis("IDからデータの取得エラー"));
+    EXPECT_EQ(scene().Whereabouts(), THeroWhereabouts::Village);
+    ASSERT_NE(scene().ActiveMap(), nullptr);
+    EXPECT_TRUE(scene().ActiveMap()->IsVillage());
+    EXPECT_FALSE(TSaveDungeon::HasInstance()) << "nothing of the file stays";
+    EXPECT_TRUE(platform.gameWindow->HasWindow());
+    SaveTo(5);
+    EXPECT_EQ(FileBytes(Slot(5)), village);
+
+    const int x = CurrentTownSave().hero.x;
+    Walk(3); // turns west
+    Walk(3);
+    EXPECT_EQ(CurrentTownSave().hero.x, x - 1);
+}
+
+// At the title there is no game to give back: the title stays, nothing of
+// the file is shown, and a good file still loads from there.
+TEST_F(SaveGame, AFailedLoadFromTheTitleLeavesTheTitle) {
+    EnterCaveAndTakeTheKey();
+    SaveTo(2);
+    WriteBytes(Slot(18), WithDungeonSpoiled(FileBytes(Slot(2)), UnknownEnemy));
+    platform.seam->answers.push_back(AnswerYes);
+    game().StartCommand();
+    ASSERT_TRUE(mainWindow.titleOpen) << "the game was ended";
+
+    form().slots.push_back(18);
+    game().LoadCommand();
+    ExpectRefusedWith(18, Sjis("IDからデータの取得エラー"));
+    EXPECT_TRUE(mainWindow.titleOpen);
+    EXPECT_FALSE(platform.gameWindow->HasWindow());
+    EXPECT_EQ(scene().ActiveMap(), nullptr);
+
+    form().slots.push_back(2);
+    game().LoadCommand();
+    EXPECT_FALSE(mainWindow.titleOpen);
+    EXPECT_TRUE(platform.gameWindow->HasWindow());
+    EXPECT_EQ(scene().MapState(), 0);
+    EXPECT_EQ(save().GameBytes(), FileBytes(Slot(2)));
 }
 
 // The process dies while it writes the slot (its file size limit kills it
