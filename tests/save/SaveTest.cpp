@@ -385,6 +385,27 @@ TEST_F(SaveGame, ASaveWhoseFloorCannotBeBuiltGivesTheRunningGameBack) {
     EXPECT_EQ(scene().MapState(), 0);
 }
 
+// The loaded dungeon is built and the loop runs on it when entering it
+// fails: the running game comes back all the same.
+TEST_F(SaveGame, AFailureAfterTheLoadedGameRunsGivesTheRunningGameBack) {
+    EnterCaveAndTakeTheKey();
+    SaveTo(2);
+    Walk(1); // turns east
+    SaveTo(4);
+    const TBytes before = FileBytes(Slot(4));
+
+    platform.gameWindow->failNextAutomapTarget = true;
+    EXPECT_FALSE(LoadFrom(2));
+    ASSERT_FALSE(platform.gameWindow->failNextAutomapTarget) << "it failed in the load";
+    ExpectRefusedWith(2, "automap picture lost");
+    EXPECT_EQ(scene().MapState(), 0);
+    EXPECT_TRUE(platform.gameWindow->HasWindow());
+    SaveTo(5);
+    EXPECT_EQ(FileBytes(Slot(5)), before);
+    Walk(1);
+    EXPECT_EQ(CurrentDungeonSave().hero.x, 2) << "a step east";
+}
+
 TEST_F(SaveGame, AFailedLoadInTheVillageGivesTheVillageBack) {
     EnterCaveAndTakeTheKey();
     SaveTo(2);

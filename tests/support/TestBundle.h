@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actors/Equipscreenbase.h"
+#include "platform/GameError.h"
 #include "platform/InlineWorkerThread.h"
 #include "platform/TickClock.h"
 #include "shell/Entrancescreen.h"
@@ -46,7 +47,14 @@ public:
     }
     TViewParams ViewParams() const override { return {nullptr, 0, 491, 504}; }
     void ArrangeLayout(bool withAutomap) override { automapShown = withAutomap; }
-    IAutomapCanvas& AutomapTarget() override { return automapPicture; }
+    IAutomapCanvas& AutomapTarget() override {
+        if (failNextAutomapTarget) {
+            // A failure late in entering a dungeon, when the loop runs again.
+            failNextAutomapTarget = false;
+            throw TGameError("automap picture lost");
+        }
+        return automapPicture;
+    }
     void ShowTalk(const std::string& sjisText, bool isLast) override {
         talk = sjisText;
         talkShown = true;
@@ -78,6 +86,7 @@ public:
     bool open = false;
     bool automapShown = false;
     TTileCanvas automapPicture;
+    bool failNextAutomapTarget = false;
     bool talkShown = false;
     bool continueMarker = false;
     bool choicesShown = false;
