@@ -18,6 +18,9 @@ namespace {
 
 constexpr int IconSize = 14;
 constexpr int IconCount = 3;
+// The width of the name column: what the other columns and the scroll bar,
+// when it shows, leave.
+constexpr int Rest = 0;
 
 // Cut from the program's art: the background colour is its top-left pixel.
 std::vector<QPixmap> KindIcons() {
@@ -29,6 +32,13 @@ std::vector<QPixmap> KindIcons() {
         icons.push_back(all.copy(i * IconSize, 0, IconSize, IconSize));
     }
     return icons;
+}
+
+// Every row of the lists as tall as its text or its kind icon, with room
+// around them.
+void SetRowHeight(QTreeWidgetItem& item) {
+    const QTreeWidget& list = *item.treeWidget();
+    item.setSizeHint(0, {0, ListRowHeight(list, IconSize)});
 }
 
 // Name, attack, defence and durability from `first` on, the numbers centred.
@@ -80,7 +90,12 @@ QTreeWidget* TFormEquip::ListView(const char* name, const QStringList& captions,
     list->header()->setSectionsClickable(false);
     list->header()->setStretchLastSection(false);
     for (std::size_t i = 0; i < widths.size(); ++i) {
-        list->setColumnWidth(static_cast<int>(i), widths[i]);
+        const int column = static_cast<int>(i);
+        if (widths[i] == Rest) {
+            list->header()->setSectionResizeMode(column, QHeaderView::Stretch);
+        } else {
+            list->setColumnWidth(column, widths[i]);
+        }
     }
     return list;
 }
@@ -96,11 +111,12 @@ void TFormEquip::BuildLists() {
     listView1 = ListView("ListView1",
                          {QString(), QStringLiteral("名前"), QStringLiteral("攻"),
                           QStringLiteral("防"), QStringLiteral("耐久")},
-                         {30, 214, 44, 44, 60}, this);
+                         {30, Rest, 44, 44, 60}, this);
     listView1->setGeometry(8, 8, 400, 80);
     for (int place = 0; place < IconCount; ++place) {
         auto* row = new QTreeWidgetItem(listView1);
         row->setIcon(0, imageList[static_cast<std::size_t>(place)]);
+        SetRowHeight(*row);
     }
     connect(listView1, &QTreeWidget::itemSelectionChanged, this, [this] {
         QTreeWidgetItem* row = listView1->currentItem();
@@ -111,7 +127,7 @@ void TFormEquip::BuildLists() {
     listView2 = ListView("ListView2",
                          {QStringLiteral("種"), QStringLiteral("名前"), QStringLiteral("効果"),
                           QStringLiteral("耐久"), QStringLiteral("持")},
-                         {40, 214, 44, 60, 32}, this);
+                         {40, Rest, 44, 60, 32}, this);
     listView2->setGeometry(8, 124, 400, 220);
     connect(listView2, &QTreeWidget::itemSelectionChanged, this, [this] {
         QTreeWidgetItem* row = listView2->currentItem();
@@ -169,12 +185,12 @@ void TFormEquip::BuildUnitePanel() {
     listView3 = ListView("ListView3",
                          {QStringLiteral("名前"), QStringLiteral("攻"), QStringLiteral("防"),
                           QStringLiteral("耐久")},
-                         {104, 32, 32, 48}, panel4);
+                         {Rest, 32, 32, 48}, panel4);
     listView3->setGeometry(8, 30, 224, 80);
     listView3->setSelectionMode(QAbstractItemView::NoSelection);
     listView3->setFocusPolicy(Qt::NoFocus);
     for (int row = 0; row < 2; ++row) {
-        new QTreeWidgetItem(listView3);
+        SetRowHeight(*new QTreeWidgetItem(listView3));
     }
     button7 = Button("Button7", QStringLiteral("実行"), panel4);
     button7->setGeometry(8, 122, 108, 28);
@@ -209,6 +225,7 @@ void TFormEquip::ShowContents(const TEquipContents& contents) {
             auto* row = new QTreeWidgetItem(
                 listView2, {ToQt(carried.mark), ToQt(carried.name), ToQt(carried.effect),
                             ToQt(carried.durability), ToQt(carried.carry)});
+            SetRowHeight(*row);
             if (carried.icon != NoKindIcon) {
                 row->setIcon(0, imageList.at(static_cast<std::size_t>(carried.icon)));
             }

@@ -1,8 +1,16 @@
 #include "shell/qt/Gamecontrols.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <qdrawutil.h>
+
+namespace {
+
+constexpr int ListRowPadding = 2;
+
+} // namespace
 
 void SetPixelFont(QWidget& widget, int pixelSize, bool bold) {
     QFont font = widget.font();
@@ -21,6 +29,10 @@ void SetColours(QWidget& widget, const QColor& background, const QColor& text) {
     }
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+int ListRowHeight(const QWidget& list, int content) {
+    return std::max(list.fontMetrics().height(), content) + 2 * ListRowPadding;
 }
 
 TPanel::TPanel(QWidget* parent, const QString& caption) : QLabel(caption, parent) {

@@ -66,3 +66,7 @@ private:
 void SetPixelFont(QWidget& widget, int pixelSize, bool bold);
 // Text and background colours of a widget that fills its background.
 void SetColours(QWidget& widget, const QColor& background, const QColor& text);
+// The height of a list's row: a line of the list's text, or `content` pixels
+// (an icon) when that is taller, with a little room above and below so that
+// nothing touches the list's frame or the row's selection.
+int ListRowHeight(const QWidget& list, int content = 0);

@@ -3,20 +3,12 @@
 #include "platform/qt/QtText.h"
 #include "shell/Entrancescreen.h"
 #include "shell/qt/GameFont.h"
+#include "shell/qt/Gamecontrols.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QListWidget>
 #include <QPushButton>
-
-namespace {
-
-// Space above and below a dungeon's name, so that the 16 pixel text does not
-// touch the list's frame or the row's selection.
-constexpr int DungeonRowPadding = 2;
-
-} // namespace
 
 TFormDungEnt::TFormDungEnt(TEntranceScreenBase& screenProxy, TEntranceChoice offered,
                            QWidget* parent)
@@ -57,7 +49,7 @@ void TFormDungEnt::ShowDungeons(int areaPos) {
     if (areaPos < 0) {
         return;
     }
-    const int rowHeight = listBox1->fontMetrics().height() + 2 * DungeonRowPadding;
+    const int rowHeight = ListRowHeight(*listBox1);
     for (const std::string& name : choice.DungeonNames(static_cast<std::size_t>(areaPos))) {
         auto* item = new QListWidgetItem(ToQt(name), listBox1);
         item->setSizeHint({listBox1->viewport()->width(), rowHeight});

@@ -16,12 +16,15 @@
 #include "world/Mapdata.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -183,6 +186,42 @@ TEST_F(EquipScreenWindow, RowsShowTheirDifferenceAndTheButtonsPutOnAndTakeOff) {
     EXPECT_EQ(Cell("ListView2", 0, 0), QString());
     EXPECT_EQ(Cell("ListView1", 0, 1), QString());
     EXPECT_EQ(Text("AttackTotal"), QStringLiteral("2"));
+}
+
+TEST_F(EquipScreenWindow, EveryRowHoldsItsTextAndIconWithRoomAroundThemInTheListsAsLaidOut) {
+    // Enough carried items to need the scroll bar.
+    for (int i = 0; i < 12; ++i) {
+        Carry(BI_Equipment, 1, CF_KeptIfAlive, 9, 9);
+    }
+    OpenWithKey();
+    Click("Button3");
+    struct TListCase {
+        const char* name;
+        QSize size;
+        // The fixed lists show all their rows at once; the carried list scrolls.
+        bool allRowsShown;
+    };
+    const TListCase lists[] = {
+        {"ListView1", {400, 80}, true},
+        {"ListView2", {400, 220}, false},
+        {"ListView3", {224, 80}, true},
+    };
+    for (const TListCase& c : lists) {
+        QTreeWidget& list = *Control<QTreeWidget>(c.name);
+        EXPECT_EQ(list.size(), c.size) << c.name;
+        const int contentHeight = std::max(QFontMetrics(list.font()).height(), 14);
+        const QRect shown = list.viewport()->rect();
+        for (int row = 0; row < list.topLevelItemCount(); ++row) {
+            const QRect rect = list.visualItemRect(list.topLevelItem(row));
+            EXPECT_GE(rect.height(), contentHeight + 4) << c.name << " row " << row;
+            if (c.allRowsShown) {
+                EXPECT_TRUE(shown.contains(rect)) << c.name << " row " << row;
+            }
+        }
+        // No column is cut off by the list's edge or its scroll bar.
+        EXPECT_LE(list.header()->length(), shown.width()) << c.name;
+    }
+    EXPECT_TRUE(Control<QTreeWidget>("ListView2")->verticalScrollBar()->isVisible());
 }
 
 TEST_F(EquipScreenWindow, TwoSwordsFoundHereAreCombinedStepByStep) {
