@@ -14,12 +14,23 @@ constexpr auto Lateness = std::chrono::microseconds(500);
 } // namespace
 
 TMachineStallWatch::TMachineStallWatch() {
-    const int processors = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    stallsPerProcessor.resize(static_cast<size_t>(processors));
-    for (int processor = 0; processor < processors; ++processor) {
-        watchers.emplace_back([this, processor] {
-            Watch(processor, stallsPerProcessor[static_cast<size_t>(processor)]);
-        });
+    // The processors this process may run on, which need not be the first n.
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    if (sched_getaffinity(0, sizeof allowed, &allowed) != 0) {
+        realTime = false;
+        return;
+    }
+    std::vector<int> processors;
+    for (int processor = 0; processor < CPU_SETSIZE; ++processor) {
+        if (CPU_ISSET(processor, &allowed)) {
+            processors.push_back(processor);
+        }
+    }
+    stallsPerProcessor.resize(processors.size());
+    for (size_t i = 0; i < processors.size(); ++i) {
+        watchers.emplace_back(
+            [this, processor = processors[i], i] { Watch(processor, stallsPerProcessor[i]); });
     }
 }
 
