@@ -27,6 +27,10 @@ void IState_AMap::Tick(bool) {
     }
 }
 
+THero& IState_AMap::Hero() const {
+    return *GetMap().GetHero();
+}
+
 void IState_AMap::EndTurnOnTheSpot() {
     IActiveMap& map = GetMap();
     if (map.GetState() == this && map.HeroStateId() == das_Wait) {
@@ -36,7 +40,7 @@ void IState_AMap::EndTurnOnTheSpot() {
 
 void IState_AMap::TakeNextOrder() {
     IActiveMap& map = GetMap();
-    switch (map.GetHero()->TakeOrder(true)) {
+    switch (Hero().TakeOrder(true)) {
     case das_Walk:
         map.SetState(msEnemyTurn);
         break;

@@ -33,6 +33,11 @@ protected:
     static constexpr int WalkTicks = 4;
     static constexpr int DashTicks = 1;
 
+    // A walk or a dash: a step under way.
+    static bool IsMoving(DA_State state) { return state == das_Walk || state == das_Dash; }
+    // The map's heroine.
+    THero& Hero() const;
+
     // A turn that ended without a step leaves her waiting for the player: so
     // does the map, or nothing could be saved until she moved again.
     void EndTurnOnTheSpot();

@@ -13,10 +13,6 @@ namespace {
 constexpr int ShortNoticeTicks = 10;
 constexpr int LongNoticeTicks = 15;
 
-bool IsMoving(DA_State state) {
-    return state == das_Walk || state == das_Dash;
-}
-
 } // namespace
 
 TState_DungMap::TState_DungMap(TActiveMapDung& owner, MapState_Type stateType)
@@ -24,10 +20,6 @@ TState_DungMap::TState_DungMap(TActiveMapDung& owner, MapState_Type stateType)
 
 IActiveMap& TState_DungMap::GetMap() const {
     return map;
-}
-
-THero& TState_DungMap::Hero() const {
-    return *map.GetHero();
 }
 
 void TState_DungMap::Enter() {

@@ -5,7 +5,6 @@
 #include <cstddef>
 
 class TActiveMapDung;
-class THero;
 
 // A turn state of a dungeon floor: what happens when the floor enters it
 // and on every tick while it is current. The floor keeps one of each and
@@ -22,7 +21,6 @@ public:
     MapState_Type GetType() const override { return type; }
 
 private:
-    THero& Hero() const;
     // Before the state's main action: a notice being read, a step being walked.
     bool Waiting() const { return tickCount < waitTicks; }
     // The enemies decide; the turn waits for whoever walks, or goes on to

@@ -19,10 +19,6 @@ IActiveMap& TState_TownMap::GetMap() const {
     return map;
 }
 
-THero& TState_TownMap::Hero() const {
-    return *map.GetHero();
-}
-
 void TState_TownMap::Enter() {
     tickCount = 0;
     waitTicks = 0;
@@ -31,15 +27,13 @@ void TState_TownMap::Enter() {
         Hero().SetState(Hero().StateOf(das_Wait));
         break;
     case msEnemyTurn:
-    case msEnemyTurnDash: {
-        const DA_State heroState = Hero().GetStateId();
-        if (heroState == das_Walk || heroState == das_Dash) {
+    case msEnemyTurnDash:
+        if (IsMoving(Hero().GetStateId())) {
             waitTicks = type == msEnemyTurnDash ? DashTicks : WalkTicks;
         } else {
             map.SetState(msWaitInput);
         }
         break;
-    }
     case msMoveFloor:
     case msExit:
         waitTicks = SceneChangeTicks;

@@ -3,7 +3,6 @@
 #include "activemap/Activemap.h"
 
 class TActiveMapTown;
-class THero;
 
 // A turn state of a village area. The village has no enemies and nothing
 // that moves on its own: its states only follow the heroine's steps and
@@ -20,7 +19,6 @@ public:
     MapState_Type GetType() const override { return type; }
 
 private:
-    THero& Hero() const;
     // Before the state's main action: a step being walked, an exit's pause.
     bool Waiting() const { return tickCount < waitTicks; }
     // The map follows what the heroine has started: a talk, or a turn.
