@@ -30,6 +30,12 @@ std::string Number(int value) {
     return std::to_string(value);
 }
 
+// The enemy standing on the block, or none: looked at before an item under it.
+IDungActer* EnemyOn(const TDungBlock& block) {
+    IDungActer* guest = block.GetGuest();
+    return guest && guest->GetKind() == TActerKind::Enemy ? guest : nullptr;
+}
+
 } // namespace
 
 TStatusView::TStatusView(IGameWindow& gameWindow, THero& heroine)
@@ -246,9 +252,8 @@ void TStatusView::CompareItem() {
 }
 
 void TStatusView::ShowBlockContents(const TDungBlock& block) {
-    IDungActer* guest = block.GetGuest();
-    if (guest && guest->GetKind() == TActerKind::Enemy) {
-        ShowEnemy(guest->AsFighter());
+    if (IDungActer* enemy = EnemyOn(block)) {
+        ShowEnemy(enemy->AsFighter());
     } else if (TItemActer* item = block.GetItem()) {
         ShowItem(item);
     }
@@ -265,9 +270,8 @@ IDungActer* TStatusView::ThingAtScreen(const IMatrix& viewProj, int x, int y) {
     if (!block) {
         return nullptr;
     }
-    IDungActer* guest = block->GetGuest();
-    if (guest && guest->GetKind() == TActerKind::Enemy) {
-        return guest;
+    if (IDungActer* enemy = EnemyOn(*block)) {
+        return enemy;
     }
     return block->GetItem();
 }
