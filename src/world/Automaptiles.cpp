@@ -8,22 +8,8 @@
 
 namespace {
 
-constexpr int HeroineTile = 0;
-constexpr int FairyTile = 1;
-constexpr int ExitTile = 2;
-constexpr int ExitDownTile = 3;
-constexpr int TimedSwitchTile = 28;
-constexpr int PermanentSwitchTile = 29;
-constexpr int LevelFloorTileBase = 29;
-constexpr int ForcedLevelTileBase = 40;
-constexpr int ClosedChestTile = 48;
-constexpr int ObstacleTile = 49;
-constexpr int EnemyTile = 50;
-constexpr int WallTile = 51;
-constexpr int OpenChestTile = 52;
-constexpr int EmptyTile = 53;
-constexpr int WallSwitchTile = 54;
-constexpr int ItemTile = ClosedChestTile;
+// An item lying loose shows as a closed chest.
+constexpr int ItemTile = AutomapTile::ClosedChest;
 
 // The exit sub-kind with a tile of its own.
 constexpr int ExitDownSubKind = 2;
@@ -31,9 +17,9 @@ constexpr int ExitDownSubKind = 2;
 int GuestTile(IDungActer& guest) {
     switch (guest.GetKind()) {
     case TActerKind::Hero:
-        return HeroineTile;
+        return AutomapTile::Heroine;
     case TActerKind::Enemy:
-        return guest.GetSubKind() == EnemyKindObstacle ? ObstacleTile : EnemyTile;
+        return guest.GetSubKind() == EnemyKindObstacle ? AutomapTile::Obstacle : AutomapTile::Enemy;
     default:
         return -1;
     }
@@ -44,9 +30,9 @@ int WallObjeTile(IDungActer& wallObje) {
     case TActerKind::Door:
         return DoorTile(wallObje.GetSubKind(), wallObje.IsOpen(), wallObje.GetDirection());
     case TActerKind::Box:
-        return wallObje.IsOpen() ? OpenChestTile : ClosedChestTile;
+        return wallObje.IsOpen() ? AutomapTile::OpenChest : AutomapTile::ClosedChest;
     default:
-        return WallTile;
+        return AutomapTile::Wall;
     }
 }
 
@@ -54,15 +40,16 @@ int FloarTile(const TFloarActer& floar) {
     const int subKind = floar.GetSubKind();
     switch (floar.GetKind()) {
     case TActerKind::FloarExit:
-        return subKind == ExitDownSubKind ? ExitDownTile : ExitTile;
+        return subKind == ExitDownSubKind ? AutomapTile::ExitDown : AutomapTile::Exit;
     case TActerKind::FloarSwitch:
-        return subKind == TimedFloarSwitch ? TimedSwitchTile : PermanentSwitchTile;
+        return subKind == TimedFloarSwitch ? AutomapTile::TimedSwitch
+                                           : AutomapTile::PermanentSwitch;
     case TActerKind::FloarLevel:
-        return LevelFloorTileBase + subKind;
+        return AutomapTile::LevelFloorBase + subKind;
     case TActerKind::FloarForcedLV:
-        return ForcedLevelTileBase + subKind;
+        return AutomapTile::ForcedLevelBase + subKind;
     default:
-        return EmptyTile;
+        return AutomapTile::Empty;
     }
 }
 
@@ -71,7 +58,8 @@ int FloarTile(const TFloarActer& floar) {
 int DoorTile(int subKind, bool open, int direction) {
     const int k = subKind == DoorByHandSubKind ? 0 : subKind - 1;
     const bool eastWest = direction == DW_East || direction == DW_West;
-    return 2 * k + (open ? 16 : 4) + (eastWest ? 1 : 0);
+    return 2 * k + (open ? AutomapTile::FirstOpenDoor : AutomapTile::FirstClosedDoor) +
+           (eastWest ? 1 : 0);
 }
 
 int TileOf(const TDungBlock& block) {
@@ -81,7 +69,7 @@ int TileOf(const TDungBlock& block) {
         }
     }
     if (block.GetWallSwitch()) {
-        return WallSwitchTile;
+        return AutomapTile::WallSwitch;
     }
     if (IDungActer* wallObje = block.GetWallObje()) {
         return WallObjeTile(*wallObje);
@@ -90,10 +78,10 @@ int TileOf(const TDungBlock& block) {
         return ItemTile;
     }
     if (block.GetFairy()) {
-        return FairyTile;
+        return AutomapTile::Fairy;
     }
     if (const TFloarActer* floar = block.GetFloarActer()) {
         return FloarTile(*floar);
     }
-    return EmptyTile;
+    return AutomapTile::Empty;
 }

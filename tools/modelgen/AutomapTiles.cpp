@@ -133,50 +133,51 @@ TImage WallSwitch() {
 }
 
 TImage TileOf(int index) {
-    if (index == 0) {
+    namespace Tile = AutomapTile;
+    if (index == Tile::Heroine) {
         return Heroine();
     }
-    if (index == 1) {
+    if (index == Tile::Fairy) {
         return Fairy();
     }
-    if (index == 2) {
+    if (index == Tile::Exit) {
         return Arrow(true, {30, 150, 60}); // stairs up, ways out, warps
     }
-    if (index == 3) {
+    if (index == Tile::ExitDown) {
         return Arrow(false, {196, 100, 20}); // stairs down to the next floor
     }
-    if (index >= 4 && index <= 27) {
-        const int open = index >= 16 ? 1 : 0;
-        const int k = (index - 4 - open * 12) / 2;
+    if (index >= Tile::FirstClosedDoor && index < Tile::TimedSwitch) {
+        const int open = index >= Tile::FirstOpenDoor ? 1 : 0;
+        const int k = (index - (open ? Tile::FirstOpenDoor : Tile::FirstClosedDoor)) / 2;
         return Door(k, open, index % 2 == 1);
     }
-    if (index == 28 || index == 29) {
-        return FloorSwitch(index == 28);
+    if (index == Tile::TimedSwitch || index == Tile::PermanentSwitch) {
+        return FloorSwitch(index == Tile::TimedSwitch);
     }
-    if (index >= 30 && index <= 35) {
-        return LevelDigit(index - 30 + 2, {150, 205, 120}, {20, 80, 20});
+    if (index >= Tile::FirstAtLeastLevel && index < Tile::FirstAtMostLevel) {
+        return LevelDigit(index - Tile::FirstAtLeastLevel + 2, {150, 205, 120}, {20, 80, 20});
     }
-    if (index >= 36 && index <= 41) {
-        // Tile 41 also stands for a forced level 1, which the tile table gives
-        // the same index; it shows the level floor it is first.
-        return LevelDigit(index - 36 + 2, {200, 165, 225}, {80, 30, 110});
+    if (index >= Tile::FirstAtMostLevel && index < Tile::FirstForcedLevel) {
+        // The last of these also stands for a forced level 1, which the tile
+        // table gives the same number; it shows the level floor it is first.
+        return LevelDigit(index - Tile::FirstAtMostLevel + 2, {200, 165, 225}, {80, 30, 110});
     }
-    if (index >= 42 && index <= 47) {
-        return LevelDigit(index - 40, {245, 170, 80}, {110, 50, 0});
+    if (index >= Tile::FirstForcedLevel && index < Tile::ClosedChest) {
+        return LevelDigit(index - Tile::ForcedLevelBase, {245, 170, 80}, {110, 50, 0});
     }
     switch (index) {
-    case 48:
+    case Tile::ClosedChest:
         return Chest(false);
-    case 49:
+    case Tile::Obstacle:
         return Obstacle();
-    case 50:
+    case Tile::Enemy:
         return Enemy();
-    case 51:
+    case Tile::Wall:
         return WallTile();
-    case 52:
+    case Tile::OpenChest:
         return Chest(true);
-    case 53:
-        return TImage(5, 5, Floor);
+    case Tile::Empty:
+        return TImage(AutomapTileSize, AutomapTileSize, Floor);
     default:
         return WallSwitch();
     }
@@ -185,9 +186,11 @@ TImage TileOf(int index) {
 } // namespace
 
 TImage PaintAutomapTiles() {
-    TImage strip(10 * AutomapTileSize, 6 * AutomapTileSize, Unseen);
+    constexpr int rows = (AutomapTileCount + AutomapTilesPerRow - 1) / AutomapTilesPerRow;
+    TImage strip(AutomapTilesPerRow * AutomapTileSize, rows * AutomapTileSize, Unseen);
     for (int i = 0; i < AutomapTileCount; ++i) {
-        strip.Blit(TileOf(i), i % 10 * AutomapTileSize, i / 10 * AutomapTileSize);
+        strip.Blit(TileOf(i), i % AutomapTilesPerRow * AutomapTileSize,
+                   i / AutomapTilesPerRow * AutomapTileSize);
     }
     return strip;
 }

@@ -20,26 +20,6 @@ constexpr TRgb Ink{92, 64, 40};
 constexpr TRgb CapFace{255, 253, 246};
 constexpr TRgb Accent{196, 84, 40};
 
-// Automap tile numbers (see AutomapTiles.cpp).
-constexpr int HeroineTile = 0;
-constexpr int FairyTile = 1;
-constexpr int StairsUpTile = 2;
-constexpr int StairsDownTile = 3;
-constexpr int FirstClosedDoorTile = 4; // 4 + 2 k, k: 0 by hand, 1 switch, 2 to 5 the keys
-constexpr int FirstOpenDoorTile = 16;
-constexpr int TimedSwitchTile = 28;
-constexpr int PermanentSwitchTile = 29;
-constexpr int AtLeastLevelTile = 30; // levels 2 to 7
-constexpr int AtMostLevelTile = 36;
-constexpr int ForcedLevelTile = 42;
-constexpr int ChestTile = 48;
-constexpr int ObstacleTile = 49;
-constexpr int EnemyTile = 50;
-constexpr int WallTile = 51;
-constexpr int OpenChestTile = 52;
-constexpr int FloorTile = 53;
-constexpr int WallSwitchTile = 54;
-
 // A map square of the help is a tile blown up to this many pixels a side.
 constexpr int Zoom = 6;
 constexpr int Cell = AutomapTileSize * Zoom;
@@ -60,7 +40,8 @@ TImage Tile(int index, int factor = Zoom) {
     for (int y = 0; y < AutomapTileSize; ++y) {
         for (int x = 0; x < AutomapTileSize; ++x) {
             tile.Set(x, y,
-                     strip.At(index % 10 * AutomapTileSize + x, index / 10 * AutomapTileSize + y));
+                     strip.At(index % AutomapTilesPerRow * AutomapTileSize + x,
+                              index / AutomapTilesPerRow * AutomapTileSize + y));
         }
     }
     return Scaled(tile, factor);
@@ -142,7 +123,7 @@ TImage KeypadPicture() {
             DrawBigDigit(picture, digits[row][column], x + 6, y + 6, 2, Ink);
             const TPoint centre{x + Key / 2.0 + 4, y + Key / 2.0 + 2};
             if (rings[row][column] < 0) {
-                picture.Blit(Tile(HeroineTile, 5), x + Key / 2 - 8, y + Key / 2 - 12);
+                picture.Blit(Tile(AutomapTile::Heroine, 5), x + Key / 2 - 8, y + Key / 2 - 12);
             } else {
                 FillPolygon(picture,
                             Rotated(UpArrow(centre, 30), centre, RingAngle(rings[row][column])),
@@ -184,7 +165,7 @@ TImage PointerPicture() {
         const int y = static_cast<int>(std::lround(Middle - std::cos(a) * 82 - CursorSize / 2.0));
         BlitKeyed(picture, CursorImage(names[ring]), x, y, CursorMask);
     }
-    const TImage heroine = Tile(HeroineTile, 8);
+    const TImage heroine = Tile(AutomapTile::Heroine, 8);
     picture.Blit(heroine, Size / 2 - heroine.Width() / 2, Size / 2 - heroine.Height() / 2);
     return picture;
 }
@@ -218,25 +199,25 @@ TImage BeforeAfter(const TImage& before, const TImage& after) {
 }
 
 int ClosedDoor(int k) {
-    return FirstClosedDoorTile + 2 * k;
+    return AutomapTile::FirstClosedDoor + 2 * k;
 }
 
 int OpenDoor(int k) {
-    return FirstOpenDoorTile + 2 * k;
+    return AutomapTile::FirstOpenDoor + 2 * k;
 }
 
 int BasicTile(char c) {
     switch (c) {
     case '#':
-        return WallTile;
+        return AutomapTile::Wall;
     case 'H':
-        return HeroineTile;
+        return AutomapTile::Heroine;
     case 'S':
-        return WallSwitchTile;
+        return AutomapTile::WallSwitch;
     case 'E':
-        return EnemyTile;
+        return AutomapTile::Enemy;
     default:
-        return FloorTile;
+        return AutomapTile::Empty;
     }
 }
 
@@ -258,9 +239,9 @@ TImage FloorSwitchScene() {
                 return pressed ? OpenDoor(1) : ClosedDoor(1);
             }
             if (c == 'T') {
-                return pressed ? HeroineTile : TimedSwitchTile;
+                return pressed ? AutomapTile::Heroine : AutomapTile::TimedSwitch;
             }
-            return c == 'H' ? (pressed ? FloorTile : HeroineTile) : BasicTile(c);
+            return c == 'H' ? (pressed ? AutomapTile::Empty : AutomapTile::Heroine) : BasicTile(c);
         });
     };
     return BeforeAfter(scene(false), scene(true));
@@ -307,22 +288,22 @@ std::vector<TPicture> HelpPictures() {
         Diagram("keys-and-doors", KeysAndDoors()),
         Diagram("wall-switch", WallSwitchScene()),
         Diagram("floor-switch", FloorSwitchScene()),
-        Mark("heroine", HeroineTile),
-        Mark("enemy", EnemyTile),
-        Mark("fairy", FairyTile),
-        Mark("stairs-up", StairsUpTile),
-        Mark("stairs-down", StairsDownTile),
-        Mark("chest", ChestTile),
-        Mark("chest-open", OpenChestTile),
-        Mark("block", ObstacleTile),
+        Mark("heroine", AutomapTile::Heroine),
+        Mark("enemy", AutomapTile::Enemy),
+        Mark("fairy", AutomapTile::Fairy),
+        Mark("stairs-up", AutomapTile::Exit),
+        Mark("stairs-down", AutomapTile::ExitDown),
+        Mark("chest", AutomapTile::ClosedChest),
+        Mark("chest-open", AutomapTile::OpenChest),
+        Mark("block", AutomapTile::Obstacle),
         Mark("door", ClosedDoor(0)),
         Mark("steel-door", ClosedDoor(1)),
-        Mark("wall-switch-mark", WallSwitchTile),
-        Mark("timed-switch", TimedSwitchTile),
-        Mark("permanent-switch", PermanentSwitchTile),
-        Mark("level-at-least", AtLeastLevelTile + 1),
-        Mark("level-at-most", AtMostLevelTile + 1),
-        Mark("level-forced", ForcedLevelTile + 1),
+        Mark("wall-switch-mark", AutomapTile::WallSwitch),
+        Mark("timed-switch", AutomapTile::TimedSwitch),
+        Mark("permanent-switch", AutomapTile::PermanentSwitch),
+        Mark("level-at-least", AutomapTile::FirstAtLeastLevel + 1),
+        Mark("level-at-most", AutomapTile::FirstAtMostLevel + 1),
+        Mark("level-forced", AutomapTile::FirstForcedLevel + 1),
     };
     for (const char* name : {"Watch", "Action", "Atack", "Move", "Talk", "N_Fast"}) {
         pictures.push_back(Diagram(std::string("cursor-") + name, CursorOnPaper(name)));

@@ -8,6 +8,7 @@
 #include "shell/qt/GameFont.h"
 #include "shell/qt/Gamecontrols.h"
 #include "shell/qt/Memoex.h"
+#include "world/Automaptiles.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -157,7 +158,8 @@ TGameKey GameKeyOf(const QKeyEvent& event) {
 
 TFormDung::TFormDung(TGameWindowBase& windowCommands, QWidget* parent)
     : QWidget(parent), commands(windowCommands),
-      imageList1(CutTiles("Graph/マップパターン.bmp", 55, 10, 5, 5)),
+      imageList1(CutTiles("Graph/マップパターン.bmp", AutomapTileCount, AutomapTilesPerRow,
+                          AutomapTileSize, AutomapTileSize)),
       imageList2(CutTiles("Graph/攻撃防御.bmp", 6, 2, 35, 22)) {
     setObjectName(QStringLiteral("FormDung"));
     setFixedSize(ClientWidth, ClientHeight);
