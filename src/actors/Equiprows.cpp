@@ -76,13 +76,7 @@ TCarriedRow CarriedRowOf(const THero& hero, std::size_t position) {
 }
 
 bool MayUniteSwords(const THero& hero) {
-    for (std::size_t i = 0; i < hero.ItemCount(); ++i) {
-        const IItemImp& item = hero.ItemAt(i);
-        if (item.GetKind() == BI_Tool && item.GetId() == SwordUniteTool) {
-            return true;
-        }
-    }
-    return false;
+    return hero.OwnsItem(BI_Tool, SwordUniteTool, false);
 }
 
 TDifferenceText DifferenceText(int difference) {
