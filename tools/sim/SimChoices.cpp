@@ -57,14 +57,13 @@ std::string OfferedAreas(const TFormDungEnt& screen) {
     return names;
 }
 
-void ChooseTalk(QWidget& gameForm, int index) {
-    auto* choices = gameForm.findChild<QListWidget*>(QStringLiteral("ListBox1"));
-    if (!choices || !choices->isVisible()) {
+void ChooseTalk(QListWidget& choices, int index) {
+    if (!choices.isVisible()) {
         throw TSimFailure("no talk choices on screen");
     }
-    if (index >= choices->count()) {
-        throw TSimFailure("the talk offers " + std::to_string(choices->count()) +
+    if (index >= choices.count()) {
+        throw TSimFailure("the talk offers " + std::to_string(choices.count()) +
                           " choices, none at position " + std::to_string(index));
     }
-    ClickRow(*choices, index);
+    ClickRow(choices, index);
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-class QWidget;
+class QListWidget;
 class TFormDungEnt;
 struct TSimCommand;
 
@@ -16,4 +16,4 @@ void AnswerEntrance(TFormDungEnt& screen, const TSimCommand& answer);
 // The names of the areas the screen offers, joined by ",".
 std::string OfferedAreas(const TFormDungEnt& screen);
 // `choose N`: clicks entry N of the game window's choice list.
-void ChooseTalk(QWidget& gameForm, int index);
+void ChooseTalk(QListWidget& choices, int index);

@@ -217,7 +217,7 @@ void TSimRunner::Execute(const TSimCommand& command) {
         AnswerEntranceIfOpen();
         break;
     case TSimVerb::Choose:
-        ChooseTalk(RequireGameForm(command), command.number);
+        ChooseTalk(*RequireGameForm(command).ListBox1(), command.number);
         break;
     case TSimVerb::Slot:
         platform.Answers().saveSlots.push_back(command.number);
@@ -480,14 +480,13 @@ void TSimRunner::Expect(const TSimCommand& command) {
     }
 }
 
-QWidget* TSimRunner::GameForm() const {
+TFormDung* TSimRunner::GameForm() const {
     const TPX_FormGame* gameWindow = platform.GameWindow();
-    QMdiSubWindow* child = gameWindow ? gameWindow->Window() : nullptr;
-    return child ? child->widget() : nullptr;
+    return gameWindow ? gameWindow->Form() : nullptr;
 }
 
-QWidget& TSimRunner::RequireGameForm(const TSimCommand& command) const {
-    QWidget* form = GameForm();
+TFormDung& TSimRunner::RequireGameForm(const TSimCommand& command) const {
+    TFormDung* form = GameForm();
     if (!form) {
         throw TSimFailure("no game window for " + command.text);
     }
@@ -595,15 +594,14 @@ void TSimRunner::Screenshot(const TSimCommand& command) {
 }
 
 std::string TSimRunner::Notices() const {
-    QWidget* form = GameForm();
+    const TFormDung* form = GameForm();
     std::string notices;
     if (!form) {
         return notices;
     }
     // The notice of the turn, then the line of the level reached or the remark.
-    for (const char* name : {"Panel4", "Panel5"}) {
-        const auto* panel = form->findChild<QLabel*>(QString::fromLatin1(name));
-        if (panel && panel->isVisibleTo(form) && !panel->text().isEmpty()) {
+    for (const QLabel* panel : {form->Panel4(), form->Panel5()}) {
+        if (panel->isVisibleTo(form) && !panel->text().isEmpty()) {
             notices += (notices.empty() ? "" : "+") + Utf8(panel->text());
         }
     }
@@ -611,8 +609,7 @@ std::string TSimRunner::Notices() const {
 }
 
 std::string TSimRunner::Talk() const {
-    const TPX_FormGame* gameWindow = platform.GameWindow();
-    const TFormDung* form = gameWindow ? gameWindow->Form() : nullptr;
+    const TFormDung* form = GameForm();
     if (!form || !form->Panel1()->isVisibleTo(form)) {
         return {};
     }
@@ -641,7 +638,7 @@ TSimState TSimRunner::State() const {
     const QWidget* modal = QApplication::activeModalWidget();
     state.Set("dialog", modal ? Utf8(modal->windowTitle()) : "-");
     state.Set("notice", Notices());
-    const TFormDung* form = gameWindow ? gameWindow->Form() : nullptr;
+    const TFormDung* form = GameForm();
     state.Set("automap", form ? (form->Image1()->isVisibleTo(form) ? "1" : "0") : "-");
     const TPX_FormDungEnt* entrance = platform.Entrance();
     state.Set("entrance", entrance && entrance->IsOpen() ? OfferedAreas(*entrance->Form()) : "-");

@@ -21,6 +21,7 @@ class IActiveMap;
 class QPixmap;
 class QWidget;
 class TDungOperator;
+class TFormDung;
 class TFormMDIMain;
 
 // Plays a script on the real program: the main window and the game behind
@@ -94,8 +95,8 @@ private:
     std::string Talk() const;
     TDungOperator& Operator() const;
     // The game window's form, or null when it is closed.
-    QWidget* GameForm() const;
-    QWidget& RequireGameForm(const TSimCommand& command) const;
+    TFormDung* GameForm() const;
+    TFormDung& RequireGameForm(const TSimCommand& command) const;
 
     TSimOptions options;
     std::vector<TSimCommand> commands;
