@@ -48,10 +48,6 @@ constexpr int StepLimit = 200;
 // The keypad key of each direction, as the game window reads them.
 const std::array<const char*, 8> WayKeys = {"KP8", "KP6", "KP2", "KP4", "KP9", "KP3", "KP1", "KP7"};
 
-std::string BlockName(int x, int y) {
-    return std::to_string(x) + "," + std::to_string(y);
-}
-
 // The game window's controls by the names the window gives them.
 std::string ControlName(const TSimCommand& command) {
     if (command.name == "move") {

@@ -11,11 +11,11 @@ namespace {
 constexpr std::uint8_t WayCount = 8;
 constexpr std::uint8_t NotReached = 0xff;
 
+} // namespace
+
 std::string BlockName(int x, int y) {
     return std::to_string(x) + "," + std::to_string(y);
 }
-
-} // namespace
 
 TSimWalkPlan PlanSimWalk(const TActiveMapProxy& proxy, const TDungBlock& from, int toX, int toY) {
     TSimWalkPlan plan;

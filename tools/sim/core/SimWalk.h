@@ -16,6 +16,9 @@ struct TSimWalkPlan {
     bool Found() const { return refusal.empty(); }
 };
 
+// "X,Y": a block as the walk's messages name it.
+std::string BlockName(int x, int y);
+
 // Plans breadth-first from `from` to block (toX, toY) of the proxy's map over
 // the blocks the heroine may enter now, asking the game's own rules: the
 // map's open neighbour (a diagonal step cut by a corner is no step) and the
