@@ -9,6 +9,7 @@
 #include "platform/FailureReport.h"
 #include "shell/App.h"
 #include "shell/Dungoperator.h"
+#include "shell/Gamekeys.h"
 #include "shell/qt/Automappicture.h"
 #include "shell/qt/Fm_dungeon.h"
 #include "shell/qt/Fm_help.h"
@@ -45,8 +46,11 @@ constexpr int WaitLimit = 20'000;
 // whatever the floor shows on the way (a fairy, a forced level).
 constexpr int StepLimit = 200;
 
-// The keypad key of each direction, as the game window reads them.
-const std::array<const char*, 8> WayKeys = {"KP8", "KP6", "KP2", "KP4", "KP9", "KP3", "KP1", "KP7"};
+// The script's name of the keypad key the game walks her in direction `way` with.
+std::string WayKey(std::uint8_t way) {
+    const TGameKey pad = DirectionKeys.at(way)[1];
+    return "KP" + std::to_string(static_cast<int>(pad) - static_cast<int>(TGameKey::Pad1) + 1);
+}
 
 // The game window's controls by the names the window gives them.
 std::string ControlName(const TSimCommand& command) {
@@ -372,7 +376,7 @@ std::string TSimRunner::WalkStep(const TSimCommand& command, std::uint8_t way, b
     const auto mapChanged = [&] { return MapSeen() != seen; };
     // The key is held through a turn toward the block and let go once she
     // walks, as a player taps it.
-    const std::string key = WayKeys[way];
+    const std::string key = WayKey(way);
     const bool ctrl = StepsDash();
     GameKey(command, key, ctrl, true);
     std::string notStarted;
@@ -428,10 +432,11 @@ void TSimRunner::Face(const TSimCommand& command) {
     }
     const TMapSeen seen = MapSeen();
     // Let go as soon as she turns, or the held key would walk her on.
+    const std::string key = WayKey(way);
     const bool ctrl = StepsDash();
-    GameKey(command, WayKeys[way], ctrl, true);
+    GameKey(command, key, ctrl, true);
     Step();
-    GameKey(command, WayKeys[way], ctrl, false);
+    GameKey(command, key, ctrl, false);
     for (int steps = 1;; ++steps) {
         if (MapSeen() != seen) {
             throw TSimFailure("the map changed while she turned");
