@@ -32,10 +32,7 @@ protected:
         props.push_back(std::make_unique<TEquipItemProp>(
             TestEquipProp(Sjis("X"), 100 + static_cast<int>(props.size()), EQ_Sword,
                           static_cast<std::int16_t>(power))));
-        TSaveItem record = FloorItemRecord(BI_Equipment, 0);
-        record.carryFlag = carryFlag;
-        record.maxDurability = maximum;
-        record.durability = left;
+        TSaveItem record = WornItemRecord(BI_Equipment, 0, carryFlag, maximum, left);
         record.synthesis = synthesis;
         hero.AddItem(std::make_unique<TItem_Equip>(record, *props.back()));
         return hero.ItemCount() - 1;

@@ -36,16 +36,6 @@ int TickUntilFinished(IDungActer& actor, int limit = 50) {
     return -1;
 }
 
-// An item record with its wear.
-TSaveItem Worn(std::uint8_t kind, std::uint8_t id, std::uint8_t carryFlag, std::uint8_t maximum,
-               std::uint8_t left) {
-    TSaveItem record = FloorItemRecord(kind, id);
-    record.carryFlag = carryFlag;
-    record.maxDurability = maximum;
-    record.durability = left;
-    return record;
-}
-
 class Hero : public testing::Test {
 protected:
     THero& Put(TTestMap& map, int x, int y, std::uint8_t dir = DW_North) {
@@ -300,7 +290,8 @@ TEST_F(Hero, AChestAboveKeyFourNeedsNoKey) {
     TTestMap map({".", "."});
     THero& hero = Put(map, 0, 1);
     world.Give(BI_Key, 1);
-    TBox& chest = PutChest(map, 0, 0, 7, world.Factory().MakeItem(Worn(BI_Equipment, 1, 2, 3, 3)));
+    TBox& chest =
+        PutChest(map, 0, 0, 7, world.Factory().MakeItem(WornItemRecord(BI_Equipment, 1, 2, 3, 3)));
     EXPECT_EQ(Act(), das_OpenBox);
     hero.Tick();
     EXPECT_EQ(TickUntilFinished(chest), 4);
@@ -336,7 +327,7 @@ TEST_F(Hero, AChestWithKeysOneToFourOpensOnlyWithItsKeyAndTakesIt) {
 TEST_F(Hero, HerSwordBreaksOnAnObstacleBlockItGetsInto) {
     TTestMap map({".", "."});
     THero& hero = Put(map, 0, 1);
-    const std::size_t sword = Carry(Worn(BI_Equipment, 1, 0, 3, 1));
+    const std::size_t sword = Carry(WornItemRecord(BI_Equipment, 1, 0, 3, 1));
     ASSERT_TRUE(hero.Equip(sword));
     EXPECT_EQ(hero.GetAttack(), 5);
     TEnemy& block = world.PutEnemy(map, 0, 0, world.Factory().NewObstacleBlock(), 2);
@@ -364,7 +355,7 @@ TEST_F(Hero, OnlyABlowIntoAnObstacleBlockWearsHerSword) {
         TTestMap map({".", "."});
         THero& hero = Put(map, 0, 1);
         hero.ClearInventory();
-        const std::size_t sword = Carry(Worn(BI_Equipment, 1, 0, 3, 1));
+        const std::size_t sword = Carry(WornItemRecord(BI_Equipment, 1, 0, 3, 1));
         hero.Equip(sword);
         world.PutEnemy(map, 0, 0,
                        c.obstacle ? world.Factory().NewObstacleBlock()
@@ -437,7 +428,7 @@ TEST_F(Hero, LeavingTheDungeonKeepsWhatHerCarryFlagsAllow) {
         for (std::uint8_t flag = 0; flag <= 2; ++flag) {
             world.Give(BI_Tool, static_cast<std::uint8_t>(flag + 1), flag);
         }
-        const std::size_t sword = Carry(Worn(BI_Equipment, 1, CF_Permanent, 4, 1));
+        const std::size_t sword = Carry(WornItemRecord(BI_Equipment, 1, CF_Permanent, 4, 1));
         hero.Equip(sword);
         hero.Record().treasures[0] = {3, 2};
         hero.Record().treasures[2] = {5, 1};

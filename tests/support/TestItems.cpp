@@ -47,6 +47,15 @@ TSaveItem FloorItemRecord(std::uint8_t kind, std::uint8_t id, std::int16_t x, st
     return record;
 }
 
+TSaveItem WornItemRecord(std::uint8_t kind, std::uint8_t id, std::uint8_t carryFlag,
+                         std::uint8_t maximum, std::uint8_t left) {
+    TSaveItem record = FloorItemRecord(kind, id);
+    record.carryFlag = carryFlag;
+    record.maxDurability = maximum;
+    record.durability = left;
+    return record;
+}
+
 std::unique_ptr<TItemActer> TestItemActer(const TSaveItem& record) {
     return std::make_unique<TItemActer>(TestItemDepot().MakeItem(record), nullptr);
 }

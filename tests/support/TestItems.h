@@ -25,5 +25,8 @@ const TItemPropDepot& TestItemDepot();
 // A record of an item lying at (x, y), facing south as floor items do.
 TSaveItem FloorItemRecord(std::uint8_t kind, std::uint8_t id, std::int16_t x = 0,
                           std::int16_t y = 0);
+// The same with its carry flag and wear: `left` of `maximum` durability.
+TSaveItem WornItemRecord(std::uint8_t kind, std::uint8_t id, std::uint8_t carryFlag,
+                         std::uint8_t maximum, std::uint8_t left);
 // An item actor without a body.
 std::unique_ptr<TItemActer> TestItemActer(const TSaveItem& record);

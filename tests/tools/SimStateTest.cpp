@@ -23,10 +23,7 @@ TEST(SimState, TheHeroineFieldsTellHerValuesKeysAndSword) {
     world.Give(BI_Key, 3);
     world.Give(BI_Tool, 2);
     world.Give(BI_Key, 1);
-    TSaveItem sword = FloorItemRecord(BI_Equipment, 1);
-    sword.maxDurability = 20;
-    sword.durability = 18;
-    hero.AddItem(world.Factory().MakeItem(sword));
+    hero.AddItem(world.Factory().MakeItem(WornItemRecord(BI_Equipment, 1, CF_DungeonOnly, 20, 18)));
     ASSERT_TRUE(hero.Equip(hero.ItemCount() - 1));
     world.record.hp = 4;
     ReadHeroState(state);

@@ -55,11 +55,8 @@ protected:
 
     void Carry(std::uint8_t kind, std::uint8_t id, std::uint8_t carryFlag, std::uint8_t maximum,
                std::uint8_t left) {
-        TSaveItem item = FloorItemRecord(kind, id);
-        item.carryFlag = carryFlag;
-        item.maxDurability = maximum;
-        item.durability = left;
-        Hero().AddItem(TDungActFactory::Instance().MakeItem(item));
+        Hero().AddItem(TDungActFactory::Instance().MakeItem(
+            WornItemRecord(kind, id, carryFlag, maximum, left)));
     }
 
     static THero& Hero() { return THerosBase::Instance().GetHero(); }
